@@ -1,0 +1,154 @@
+#include "CommandLine.h"
+
+#include "AppInfo.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace cli {
+namespace {
+
+Request error(const QString& message) {
+    Request request;
+    request.kind = Request::Kind::Error;
+    request.message = message;
+    return request;
+}
+
+std::optional<qint16> typeFromName(const QString& name) {
+    if (name == u"letters")
+        return core::AlphabetsOnly;
+    if (name == u"digits")
+        return core::NumbersOnly;
+    if (name == u"mixed")
+        return core::AlphabetsAndNumbers;
+    return std::nullopt;
+}
+
+std::optional<qint16> caseFromName(const QString& name) {
+    if (name == u"lower")
+        return core::LowerCases;
+    if (name == u"upper")
+        return core::UpperCases;
+    if (name == u"mixed")
+        return core::MixedCases;
+    return std::nullopt;
+}
+
+std::optional<quint64> positiveWhole(const QString& text) {
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    if (!digits.match(text).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const quint64 value = text.toULongLong(&ok);
+    if (!ok || value == 0)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+Request parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Norvik Password Generator for scripts: prints random passwords, one per "
+                       "line, made with the same rules as the window.\n\n"
+                       "  keywright-cli [options]          print passwords\n"
+                       "  keywright-cli format TEXT MASK   print TEXT formatted through MASK"));
+    const QCommandLineOption length({QStringLiteral("l"), QStringLiteral("length")},
+                                    QStringLiteral("Password length (default 6)."),
+                                    QStringLiteral("TEXT"), QStringLiteral("6"));
+    const QCommandLineOption type({QStringLiteral("t"), QStringLiteral("type")},
+                                  QStringLiteral("Characters: letters, digits or mixed (default)."),
+                                  QStringLiteral("TYPE"), QStringLiteral("mixed"));
+    const QCommandLineOption letterCase(
+        {QStringLiteral("c"), QStringLiteral("case")},
+        QStringLiteral("Letter case: lower, upper or mixed (default)."), QStringLiteral("CASE"),
+        QStringLiteral("mixed"));
+    const QCommandLineOption prefix({QStringLiteral("p"), QStringLiteral("prefix")},
+                                    QStringLiteral("Text placed before each password."),
+                                    QStringLiteral("TEXT"));
+    const QCommandLineOption suffix({QStringLiteral("s"), QStringLiteral("suffix")},
+                                    QStringLiteral("Text placed after each password."),
+                                    QStringLiteral("TEXT"));
+    const QCommandLineOption mask({QStringLiteral("m"), QStringLiteral("mask")},
+                                  QStringLiteral("Format mask applied to each password body."),
+                                  QStringLiteral("TEXT"));
+    const QCommandLineOption count({QStringLiteral("n"), QStringLiteral("count")},
+                                   QStringLiteral("How many passwords to print (default 1)."),
+                                   QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption firstDay(
+        QStringLiteral("first-day-of-week"),
+        QStringLiteral("format: first day of the week, 0 (system) or 1 (Sunday, default) to 7."),
+        QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption firstWeek(
+        QStringLiteral("first-week-of-year"),
+        QStringLiteral("format: first week of the year, 0 (system) or 1 (default) to 3."),
+        QStringLiteral("N"), QStringLiteral("1"));
+    parser.addOptions({length, type, letterCase, prefix, suffix, mask, count, firstDay, firstWeek});
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("format"),
+                                 QStringLiteral("Try a mask: format TEXT MASK."),
+                                 QStringLiteral("[format TEXT MASK]"));
+
+    if (!parser.parse(arguments))
+        return error(parser.errorText());
+    if (parser.isSet(help)) {
+        Request request;
+        request.kind = Request::Kind::Help;
+        request.message = parser.helpText();
+        return request;
+    }
+    if (parser.isSet(version)) {
+        Request request;
+        request.kind = Request::Kind::Version;
+        request.message = QStringLiteral("keywright-cli %1").arg(QLatin1String(runtime::app::kVersion));
+        return request;
+    }
+
+    const QStringList positional = parser.positionalArguments();
+    if (!positional.isEmpty()) {
+        if (positional.first() != u"format")
+            return error(QStringLiteral("unknown command \"%1\"").arg(positional.first()));
+        if (positional.size() != 3)
+            return error(QStringLiteral("format takes exactly two arguments: TEXT MASK"));
+        Request request;
+        request.kind = Request::Kind::FormatText;
+        request.text = positional[1];
+        request.mask = positional[2];
+        bool ok = false;
+        request.firstDayOfWeek = parser.value(firstDay).toInt(&ok);
+        if (!ok)
+            return error(QStringLiteral("invalid first day of week \"%1\"").arg(parser.value(firstDay)));
+        request.firstWeekOfYear = parser.value(firstWeek).toInt(&ok);
+        if (!ok)
+            return error(
+                QStringLiteral("invalid first week of year \"%1\"").arg(parser.value(firstWeek)));
+        return request;
+    }
+
+    Request request;
+    request.settings.lengthText = parser.value(length);
+    const auto chosenType = typeFromName(parser.value(type));
+    if (!chosenType)
+        return error(QStringLiteral("invalid type \"%1\": use letters, digits or mixed")
+                         .arg(parser.value(type)));
+    request.settings.type = *chosenType;
+    const auto chosenCase = caseFromName(parser.value(letterCase));
+    if (!chosenCase)
+        return error(QStringLiteral("invalid case \"%1\": use lower, upper or mixed")
+                         .arg(parser.value(letterCase)));
+    request.settings.pwdCase = *chosenCase;
+    request.settings.prefix = parser.value(prefix);
+    request.settings.suffix = parser.value(suffix);
+    request.settings.mask = parser.value(mask);
+    const auto chosenCount = positiveWhole(parser.value(count));
+    if (!chosenCount)
+        return error(QStringLiteral("invalid count \"%1\": use a positive whole number")
+                         .arg(parser.value(count)));
+    request.count = *chosenCount;
+    return request;
+}
+
+} // namespace cli

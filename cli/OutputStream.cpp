@@ -1,0 +1,55 @@
+#include "OutputStream.h"
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace cli {
+namespace {
+constexpr std::size_t kFlushAt = 64 * 1024;
+}
+
+OutputStream::OutputStream(int fd) : fd_(fd) { buffer_.reserve(kFlushAt + 4096); }
+
+OutputStream::~OutputStream() {
+    flush();
+    explicit_bzero(buffer_.data(), buffer_.capacity());
+}
+
+bool OutputStream::writeLine(const QString& text) {
+    if (failed_)
+        return false;
+    const qsizetype size = text.size();
+    const QChar* chars = text.constData();
+    bool ascii = true;
+    for (qsizetype i = 0; i < size && ascii; ++i)
+        ascii = chars[i].unicode() < 0x80;
+    if (ascii) {
+        for (qsizetype i = 0; i < size; ++i)
+            buffer_.push_back(static_cast<char>(chars[i].unicode()));
+    } else {
+        QByteArray utf8 = text.toUtf8();
+        buffer_.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+        explicit_bzero(utf8.data(), static_cast<std::size_t>(utf8.size()));
+    }
+    buffer_.push_back('\n');
+    return buffer_.size() < kFlushAt || flush();
+}
+
+bool OutputStream::flush() {
+    std::size_t written = 0;
+    while (!failed_ && written < buffer_.size()) {
+        const ssize_t n = ::write(fd_, buffer_.data() + written, buffer_.size() - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            failed_ = true;
+        else
+            written += static_cast<std::size_t>(n);
+    }
+    explicit_bzero(buffer_.data(), buffer_.size());
+    buffer_.clear();
+    return !failed_;
+}
+
+} // namespace cli

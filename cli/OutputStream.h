@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+namespace cli {
+
+// Buffered output of passwords to a file descriptor. The buffer is wiped after every write.
+// A reader that has gone away (a closed pipe) is reported by write() returning false, so that the
+// program can end quietly.
+class OutputStream {
+public:
+    explicit OutputStream(int fd);
+    ~OutputStream();
+    OutputStream(const OutputStream&) = delete;
+    OutputStream& operator=(const OutputStream&) = delete;
+
+    // Appends the text and a line feed; false once the output can no longer be written.
+    bool writeLine(const QString& text);
+    bool flush();
+
+private:
+    int fd_;
+    std::string buffer_;
+    bool failed_ = false;
+};
+
+} // namespace cli

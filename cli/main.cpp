@@ -1,0 +1,95 @@
+// keywright-cli: the password generator for scripts.
+
+#include "CommandLine.h"
+#include "ComposePassword.h"
+#include "Format.h"
+#include "OutputStream.h"
+#include "RuntimeError.h"
+#include "StringOps.h"
+#include "SystemRandomSource.h"
+
+#include <QCoreApplication>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+void printLine(FILE* stream, const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    std::fwrite(utf8.constData(), 1, static_cast<size_t>(utf8.size()), stream);
+    std::fputc('\n', stream);
+}
+
+int fail(const QString& message) {
+    printLine(stderr, QStringLiteral("keywright-cli: ") + message);
+    return kUsageError;
+}
+
+QString reason(const runtime::RuntimeError& error) {
+    return QStringLiteral("%1 (run-time error %2)").arg(error.description()).arg(error.number());
+}
+
+int generate(const cli::Request& request) {
+    try {
+        core::PasswordLength(request.settings.lengthText);
+    } catch (const runtime::RuntimeError& error) {
+        return fail(QStringLiteral("invalid length \"%1\": %2")
+                        .arg(request.settings.lengthText, reason(error)));
+    }
+    runtime::Randomize();
+    runtime::RandomSource& source = runtime::Rnd();
+    core::NoYield noYield;
+    cli::OutputStream out(STDOUT_FILENO);
+    for (quint64 i = 0; i < request.count; ++i) {
+        QString password;
+        try {
+            password = core::ComposePassword(request.settings, source, noYield);
+        } catch (const runtime::RuntimeError& error) {
+            // Only the first password can fail (the mask, say): the inputs stay the same.
+            return fail(QStringLiteral("cannot make a password: %1").arg(reason(error)));
+        }
+        const bool written = out.writeLine(password);
+        runtime::wipe(password);
+        if (!written)
+            return 0; // the reader has gone (a closed pipe): end quietly
+    }
+    out.flush();
+    return 0;
+}
+
+int formatText(const cli::Request& request) {
+    try {
+        printLine(stdout, runtime::Format(request.text, request.mask, request.firstDayOfWeek,
+                                          request.firstWeekOfYear));
+        return 0;
+    } catch (const runtime::RuntimeError& error) {
+        return fail(QStringLiteral("cannot format \"%1\" with \"%2\": %3")
+                        .arg(request.text, request.mask, reason(error)));
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // A closed pipe shows as a failed write, not as a signal.
+    std::signal(SIGPIPE, SIG_IGN);
+    QCoreApplication app(argc, argv);
+    const cli::Request request = cli::parseCommandLine(QCoreApplication::arguments());
+    switch (request.kind) {
+    case cli::Request::Kind::Help:
+    case cli::Request::Kind::Version:
+        printLine(stdout, request.message);
+        return 0;
+    case cli::Request::Kind::Error:
+        return fail(request.message);
+    case cli::Request::Kind::FormatText:
+        return formatText(request);
+    case cli::Request::Kind::Generate:
+        break;
+    }
+    return generate(request);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "GenerationSettings.h"
+#include "RandomSource.h"
+
+#include <QString>
+
+namespace core {
+
+// The longest body the composition makes. The window's output box holds it whole; a longer
+// length fails before any draw with the runtime's Overflow error, like a number out of range.
+inline constexpr qint32 kMaxPasswordLength = 65535;
+
+// The length text as a whole number of characters: Type mismatch when it is not a number,
+// Overflow beyond the 32-bit range or beyond kMaxPasswordLength. 0 or below means an empty body.
+qint32 PasswordLength(const QString& lengthText);
+
+// Called after every character appended and every position of the mixed case pass, so that a
+// window can keep painting. Must not throw.
+class Yield {
+public:
+    virtual ~Yield() = default;
+    virtual void operator()() = 0;
+};
+
+// A yield that does nothing, for callers without a user interface.
+class NoYield final : public Yield {
+public:
+    void operator()() override {}
+};
+
+// Turns the settings into prefix + body + suffix: a body of random capitals and digits of the
+// requested length, then the case pass, then the mask through Format. Raises a RuntimeError
+// (Type mismatch or Overflow for the length, any error of Format for the mask); nothing of a
+// failed composition is returned, and its working text is wiped.
+QString ComposePassword(const GenerationSettings& settings, runtime::RandomSource& source,
+                        Yield& yield);
+
+} // namespace core

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QtGlobal>
+
+// The runtime's text-to-number conversions and its numeric test.
+namespace runtime {
+
+// Text to double; Type mismatch for text that is not a number (the empty text included),
+// Overflow beyond the double range.
+double CDbl(const QString& text, const QLocale& locale = QLocale());
+
+// Text to a 32-bit whole number: a fraction is rounded half to even (4.5 gives 4, 5.5 gives 6);
+// Type mismatch for text that is not a number; Overflow beyond the 32-bit range.
+qint32 CLng(const QString& text, const QLocale& locale = QLocale());
+
+// Text to a 16-bit whole number, with the same rules as CLng.
+qint16 CInt(const QString& text, const QLocale& locale = QLocale());
+
+// True when the whole text reads as a number (never for dates or the empty text).
+bool IsNumeric(const QString& text, const QLocale& locale = QLocale());
+
+} // namespace runtime

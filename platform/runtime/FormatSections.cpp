@@ -1,0 +1,38 @@
+#include "FormatSections.h"
+
+namespace runtime::format {
+
+QList<QStringView> splitSections(QStringView format) {
+    QList<QStringView> sections;
+    qsizetype start = 0;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (quoted) {
+            quoted = c != u'"';
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u'\\') {
+            ++i;
+        } else if (c == u';') {
+            sections.append(format.mid(start, i - start));
+            start = i + 1;
+        }
+    }
+    sections.append(format.mid(start));
+    return sections;
+}
+
+bool isTextFormat(QStringView format) {
+    bool found = false;
+    scan(
+        format,
+        [&](QChar c) {
+            if (c == u'@' || c == u'&' || c == u'<' || c == u'>' || c == u'!')
+                found = true;
+        },
+        [](QStringView) {});
+    return found;
+}
+
+} // namespace runtime::format

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+// Splitting and scanning of format texts, shared by the text, number and date formats.
+namespace runtime::format {
+
+// The sections of a format text, split at each ";" that is neither quoted nor escaped. An
+// unterminated quote runs to the end of the text.
+QList<QStringView> splitSections(QStringView format);
+
+// True when the format holds a text placeholder or flag (@ & < > !) outside quotes and escapes.
+bool isTextFormat(QStringView format);
+
+// Calls onLiteral(text) for quoted and escaped text and onChar(c) for every other character,
+// in order.
+template <typename OnChar, typename OnLiteral>
+void scan(QStringView section, OnChar onChar, OnLiteral onLiteral) {
+    for (qsizetype i = 0; i < section.size(); ++i) {
+        const QChar c = section[i];
+        if (c == u'\\') {
+            if (i + 1 < section.size())
+                onLiteral(section.mid(++i, 1));
+        } else if (c == u'"') {
+            qsizetype close = section.indexOf(u'"', i + 1);
+            if (close < 0)
+                close = section.size();
+            onLiteral(section.mid(i + 1, close - i - 1));
+            i = close;
+        } else {
+            onChar(c);
+        }
+    }
+}
+
+} // namespace runtime::format

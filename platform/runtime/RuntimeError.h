@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <string>
+
+namespace runtime {
+
+// The run-time errors the program can raise, numbered as the classic runtime numbers them.
+enum class ErrorNumber : int {
+    InvalidProcedureCall = 5,
+    Overflow = 6,
+    TypeMismatch = 13,
+    FileNotFound = 53,
+    InvalidUseOfNull = 94,
+};
+
+// The runtime's own text for an error number ("Overflow" for 6).
+QString errorDescription(int number);
+
+// A run-time error: the one exception type every layer raises and every handler catches.
+class RuntimeError : public std::exception {
+public:
+    explicit RuntimeError(ErrorNumber number);
+    RuntimeError(ErrorNumber number, QString description);
+
+    int number() const noexcept { return number_; }
+    const QString& description() const noexcept { return description_; }
+    const char* what() const noexcept override { return what_.c_str(); }
+
+private:
+    int number_;
+    QString description_;
+    std::string what_;
+};
+
+[[noreturn]] void raise(ErrorNumber number);
+
+} // namespace runtime

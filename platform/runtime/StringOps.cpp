@@ -1,0 +1,96 @@
+#include "StringOps.h"
+
+#include "RuntimeError.h"
+
+#include <cstring>
+
+namespace runtime {
+
+QChar Chr(qint32 code) {
+    if (code < 0 || code > 0xFFFF)
+        raise(ErrorNumber::InvalidProcedureCall);
+    return QChar(static_cast<char16_t>(code));
+}
+
+qint32 Asc(const QString& text) {
+    if (text.isEmpty())
+        raise(ErrorNumber::InvalidProcedureCall);
+    return text.front().unicode();
+}
+
+QString UCase(const QString& text) { return text.toUpper(); }
+QString LCase(const QString& text) { return text.toLower(); }
+
+QString Mid(const QString& text, qint32 start, qint32 length) {
+    if (start < 1)
+        raise(ErrorNumber::InvalidProcedureCall);
+    if (start > text.size())
+        return QString();
+    return length < 0 ? text.mid(start - 1) : text.mid(start - 1, length);
+}
+
+QString Left(const QString& text, qint32 length) {
+    if (length < 0)
+        raise(ErrorNumber::InvalidProcedureCall);
+    return text.left(length);
+}
+
+QString Right(const QString& text, qint32 length) {
+    if (length < 0)
+        raise(ErrorNumber::InvalidProcedureCall);
+    return text.right(length);
+}
+
+QString LTrim(const QString& text) {
+    qsizetype begin = 0;
+    while (begin < text.size() && text[begin] == u' ')
+        ++begin;
+    return text.mid(begin);
+}
+
+QString RTrim(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == u' ')
+        --end;
+    return text.left(end);
+}
+
+QString Trim(const QString& text) { return LTrim(RTrim(text)); }
+
+qint32 InStr(const QString& text, const QString& what, qint32 start) {
+    if (start < 1)
+        raise(ErrorNumber::InvalidProcedureCall);
+    if (start > text.size() + 1)
+        return 0;
+    const qsizetype found = text.indexOf(what, start - 1, Qt::CaseSensitive);
+    return found < 0 ? 0 : static_cast<qint32>(found + 1);
+}
+
+QString Space(qint32 count) { return String(count, u' '); }
+
+QString String(qint32 count, QChar character) {
+    if (count < 0)
+        raise(ErrorNumber::InvalidProcedureCall);
+    return QString(count, character);
+}
+
+QString Hex(qint32 value) {
+    return QString::number(static_cast<quint32>(value), 16).toUpper();
+}
+
+void wipe(QString& text) {
+    if (!text.isEmpty() && !text.isDetached()) {
+        // Shared with another text: that owner keeps (and wipes) its own copy.
+        text.clear();
+        return;
+    }
+    if (!text.isEmpty()) {
+        // volatile keeps the compiler from dropping a store to memory about to be freed.
+        volatile char16_t* data = reinterpret_cast<volatile char16_t*>(text.data());
+        for (qsizetype i = 0; i < text.size(); ++i)
+            data[i] = 0;
+    }
+    text.clear();
+}
+
+} // namespace runtime
