@@ -103,7 +103,8 @@ Request parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(version)) {
         Request request;
         request.kind = Request::Kind::Version;
-        request.message = QStringLiteral("keywright-cli %1").arg(QLatin1String(runtime::app::kVersion));
+        request.message =
+            QStringLiteral("keywright-cli %1").arg(QLatin1String(runtime::app::kVersion));
         return request;
     }
 
@@ -120,7 +121,8 @@ Request parseCommandLine(const QStringList& arguments) {
         bool ok = false;
         request.firstDayOfWeek = parser.value(firstDay).toInt(&ok);
         if (!ok)
-            return error(QStringLiteral("invalid first day of week \"%1\"").arg(parser.value(firstDay)));
+            return error(
+                QStringLiteral("invalid first day of week \"%1\"").arg(parser.value(firstDay)));
         request.firstWeekOfYear = parser.value(firstWeek).toInt(&ok);
         if (!ok)
             return error(

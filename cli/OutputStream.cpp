@@ -9,7 +9,9 @@ namespace {
 constexpr std::size_t kFlushAt = 64 * 1024;
 }
 
-OutputStream::OutputStream(int fd) : fd_(fd) { buffer_.reserve(kFlushAt + 4096); }
+OutputStream::OutputStream(int fd) : fd_(fd) {
+    buffer_.reserve(kFlushAt + 4096);
+}
 
 OutputStream::~OutputStream() {
     flush();

@@ -21,7 +21,9 @@ double readOrRaise(const QString& text, const QLocale& locale) {
 
 } // namespace
 
-double CDbl(const QString& text, const QLocale& locale) { return readOrRaise(text, locale); }
+double CDbl(const QString& text, const QLocale& locale) {
+    return readOrRaise(text, locale);
+}
 
 qint32 CLng(const QString& text, const QLocale& locale) {
     return toWhole<qint32>(readOrRaise(text, locale));

@@ -177,8 +177,7 @@ NumberReading readNumber(const QString& text, const QLocale& locale) {
         return notANumber;
 
     double value = 0.0;
-    const auto [end_ptr, error] =
-        std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    const auto [end_ptr, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
     NumberReading result;
     if (error == std::errc::result_out_of_range) {
         // from_chars reports both overflow and underflow; only overflow is an error.

@@ -25,6 +25,8 @@ RuntimeError::RuntimeError(ErrorNumber number, QString description)
     : number_(static_cast<int>(number)), description_(std::move(description)),
       what_(description_.toStdString()) {}
 
-void raise(ErrorNumber number) { throw RuntimeError(number); }
+void raise(ErrorNumber number) {
+    throw RuntimeError(number);
+}
 
 } // namespace runtime

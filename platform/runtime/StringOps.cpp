@@ -18,8 +18,12 @@ qint32 Asc(const QString& text) {
     return text.front().unicode();
 }
 
-QString UCase(const QString& text) { return text.toUpper(); }
-QString LCase(const QString& text) { return text.toLower(); }
+QString UCase(const QString& text) {
+    return text.toUpper();
+}
+QString LCase(const QString& text) {
+    return text.toLower();
+}
 
 QString Mid(const QString& text, qint32 start, qint32 length) {
     if (start < 1)
@@ -55,7 +59,9 @@ QString RTrim(const QString& text) {
     return text.left(end);
 }
 
-QString Trim(const QString& text) { return LTrim(RTrim(text)); }
+QString Trim(const QString& text) {
+    return LTrim(RTrim(text));
+}
 
 qint32 InStr(const QString& text, const QString& what, qint32 start) {
     if (start < 1)
@@ -66,7 +72,9 @@ qint32 InStr(const QString& text, const QString& what, qint32 start) {
     return found < 0 ? 0 : static_cast<qint32>(found + 1);
 }
 
-QString Space(qint32 count) { return String(count, u' '); }
+QString Space(qint32 count) {
+    return String(count, u' ');
+}
 
 QString String(qint32 count, QChar character) {
     if (count < 0)
@@ -78,18 +86,17 @@ QString Hex(qint32 value) {
     return QString::number(static_cast<quint32>(value), 16).toUpper();
 }
 
-void wipe(QString& text) {
-    if (!text.isEmpty() && !text.isDetached()) {
-        // Shared with another text: that owner keeps (and wipes) its own copy.
-        text.clear();
+void overwrite(QString& text) {
+    if (text.isEmpty() || !text.isDetached())
         return;
-    }
-    if (!text.isEmpty()) {
-        // volatile keeps the compiler from dropping a store to memory about to be freed.
-        volatile char16_t* data = reinterpret_cast<volatile char16_t*>(text.data());
-        for (qsizetype i = 0; i < text.size(); ++i)
-            data[i] = 0;
-    }
+    // volatile keeps the compiler from dropping stores to memory that is about to be freed.
+    volatile char16_t* data = reinterpret_cast<volatile char16_t*>(text.data());
+    for (qsizetype i = 0; i < text.size(); ++i)
+        data[i] = 0;
+}
+
+void wipe(QString& text) {
+    overwrite(text);
     text.clear();
 }
 

@@ -35,8 +35,12 @@ QString String(qint32 count, QChar character);
 // Upper-case hexadecimal digits of a 32-bit value, without leading zeros.
 QString Hex(qint32 value);
 
-// Overwrites the characters of a text before it is released, so that no copy of a password is
-// left behind in freed memory. The text is empty afterwards.
+// Sets every character of a text that owns its characters to NUL, keeping its length; a text
+// that shares its characters with another is left alone (its other owner wipes them).
+void overwrite(QString& text);
+
+// Overwrites the characters of a text, then releases them, so that no copy of a password is left
+// behind in freed memory. The text is empty afterwards.
 void wipe(QString& text);
 
 } // namespace runtime

@@ -7,7 +7,9 @@
 
 namespace runtime {
 
-SystemRandomSource::~SystemRandomSource() { OPENSSL_cleanse(buffer_.data(), sizeof buffer_); }
+SystemRandomSource::~SystemRandomSource() {
+    OPENSSL_cleanse(buffer_.data(), sizeof buffer_);
+}
 
 void SystemRandomSource::refill() {
     if (RAND_bytes(reinterpret_cast<unsigned char*>(buffer_.data()),

@@ -17,9 +17,9 @@ namespace {
 
 struct Piece {
     bool placeholder = false;
-    QChar kind;              // '@' or '&' for a placeholder
-    QStringView literal;     // for a literal run
-    QChar literalChar;       // for a single unescaped literal character
+    QChar kind;          // '@' or '&' for a placeholder
+    QStringView literal; // for a literal run
+    QChar literalChar;   // for a single unescaped literal character
 };
 
 enum class CaseChange { None, Lower, Upper };
@@ -53,7 +53,9 @@ QString formatText(const QString& text, QStringView format) {
                 pieces.push_back({false, {}, {}, c});
             }
         },
-        [&](QStringView literal) { pieces.push_back({false, {}, literal, {}}); });
+        [&](QStringView literal) {
+            pieces.push_back({false, {}, literal, {}});
+        });
 
     // Which placeholders receive a character: with fewer characters than placeholders, the
     // leftmost ones stay empty (right to left), or the rightmost ones with "!".
