@@ -1,0 +1,163 @@
+// keywright-cli as a script sees it: arguments in, passwords or one error line out.
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QStringList lines; // standard output, one entry per line
+    QString errors;    // standard error
+};
+
+Run runCli(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(KEYWRIGHT_CLI_PATH), arguments);
+    Run run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    run.lines = out.split(u'\n');
+    if (run.lines.last().isEmpty())
+        run.lines.removeLast();
+    run.errors = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private slots:
+    void passwords_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("defaults") << QStringList{} << 1 << "^[0-9A-Za-z]{5}[0-9A-Z]$";
+        QTest::newRow("count") << QStringList{"-n", "5"} << 5 << "^[0-9A-Za-z]{5}[0-9A-Z]$";
+        QTest::newRow("long options")
+            << QStringList{"--length", "12", "--type", "letters", "--case", "lower", "--count", "3"}
+            << 3 << "^[a-z]{12}$";
+        QTest::newRow("digits") << QStringList{"-l", "20", "-t", "digits"} << 1 << "^[0-9]{20}$";
+        QTest::newRow("upper") << QStringList{"-l", "8", "-c", "upper"} << 1 << "^[0-9A-Z]{8}$";
+        QTest::newRow("length rounds half to even")
+            << QStringList{"-l", "4.5", "-t", "letters"} << 1 << "^[A-Za-z]{3}[A-Z]$";
+        QTest::newRow("prefix and suffix kept as typed")
+            << QStringList{"-p", "ab-", "-s", "-YZ", "-c", "upper"} << 1 << "^ab-[0-9A-Z]{6}-YZ$";
+        QTest::newRow("mask") << QStringList{"-l", "8", "-m", "@@@@-@@@@", "-c", "lower"} << 1
+                              << "^[0-9a-z]{4}-[0-9a-z]{4}$";
+        QTest::newRow("zero length") << QStringList{"-l", "0", "-p", "x"} << 1 << "^x$";
+        QTest::newRow("non-ASCII prefix")
+            << QStringList{"-p", "ключ", "-l", "4"} << 1 << "^ключ[0-9A-Za-z]{4}$";
+    }
+    void passwords() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, count);
+        QFETCH(QString, pattern);
+        const Run run = runCli(arguments);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.errors, QString());
+        QCOMPARE(run.lines.size(), count);
+        const QRegularExpression expression(pattern);
+        for (const QString& line : run.lines)
+            QVERIFY2(expression.match(line).hasMatch(), qPrintable(line));
+    }
+
+    // One clear line on standard error naming the input, status 2, nothing on standard output.
+    void badInput_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("letters as length")
+            << QStringList{"-l", "abc"} << "invalid length \"abc\": Type mismatch";
+        QTest::newRow("empty length")
+            << QStringList{"-l", ""} << "invalid length \"\": Type mismatch";
+        QTest::newRow("length beyond 32 bits")
+            << QStringList{"-l", "99999999999"} << "invalid length \"99999999999\": Overflow";
+        QTest::newRow("length beyond the longest")
+            << QStringList{"-l", "65536"} << "invalid length \"65536\": Overflow";
+        QTest::newRow("unknown type") << QStringList{"-t", "symbols"} << "invalid type \"symbols\"";
+        QTest::newRow("unknown case") << QStringList{"-c", "title"} << "invalid case \"title\"";
+        QTest::newRow("zero count") << QStringList{"-n", "0"} << "invalid count \"0\"";
+        QTest::newRow("negative count") << QStringList{"-n", "-3"} << "invalid count \"-3\"";
+        QTest::newRow("fraction count") << QStringList{"-n", "1.5"} << "invalid count \"1.5\"";
+        QTest::newRow("unknown option") << QStringList{"--colour"} << "colour";
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << "unknown command";
+        QTest::newRow("format without mask") << QStringList{"format", "abc"} << "TEXT MASK";
+        QTest::newRow("format week setting")
+            << QStringList{"format", "a", "@", "--first-day-of-week", "9"}
+            << "Invalid procedure call or argument";
+    }
+    void badInput() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const Run run = runCli(arguments);
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.lines, QStringList());
+        QVERIFY2(run.errors.startsWith("keywright-cli: "), qPrintable(run.errors));
+        QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+        QCOMPARE(run.errors.count(u'\n'), 1);
+    }
+
+    void format_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("groups") << "AB12CD34"
+                                << "@@@@-@@@@"
+                                << "AB12-CD34";
+        QTest::newRow("upper") << "ab12"
+                               << ">"
+                               << "AB12";
+        QTest::newRow("empty mask") << "aBc"
+                                    << ""
+                                    << "aBc";
+        QTest::newRow("phone") << "8888888"
+                               << "(@@@)&&&-&&&&"
+                               << "(   )888-8888";
+    }
+    void format() {
+        QFETCH(QString, text);
+        QFETCH(QString, mask);
+        QFETCH(QString, expected);
+        const Run run = runCli({"format", text, mask});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines, QStringList{expected});
+    }
+
+    void versionAndHelp() {
+        QCOMPARE(runCli({"--version"}).lines, QStringList{"keywright-cli 1.9.14"});
+        const Run help = runCli({"--help"});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.lines.join('\n').contains("--length"));
+    }
+
+    // Many passwords stream from one sequence: all of them different.
+    void manyDistinctPasswords() {
+        const Run run = runCli({"-l", "16", "-n", "20000"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines.size(), 20000);
+        const QSet<QString> distinct(run.lines.begin(), run.lines.end());
+        QCOMPARE(distinct.size(), 20000);
+    }
+
+    // A reader that goes away ends the program quietly, however many passwords were asked for.
+    void closedPipeEndsQuietly() {
+        QProcess producer;
+        QProcess consumer;
+        producer.setStandardOutputProcess(&consumer);
+        consumer.start("head", {"-n", "1"});
+        producer.start(QStringLiteral(KEYWRIGHT_CLI_PATH), {"-n", "1000000000000"});
+        QVERIFY(consumer.waitForFinished(30000));
+        QVERIFY(producer.waitForFinished(30000));
+        QCOMPARE(producer.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(producer.exitCode(), 0);
+        QCOMPARE(producer.readAllStandardError(), QByteArray());
+        QCOMPARE(consumer.readAllStandardOutput().count('\n'), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
