@@ -27,8 +27,11 @@ bool OutputStream::writeLine(const QString& text) {
     for (qsizetype i = 0; i < size && ascii; ++i)
         ascii = chars[i].unicode() < 0x80;
     if (ascii) {
+        const std::size_t at = buffer_.size();
+        buffer_.resize(at + static_cast<std::size_t>(size));
+        char* out = buffer_.data() + at;
         for (qsizetype i = 0; i < size; ++i)
-            buffer_.push_back(static_cast<char>(chars[i].unicode()));
+            out[i] = static_cast<char>(chars[i].unicode());
     } else {
         QByteArray utf8 = text.toUtf8();
         buffer_.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));

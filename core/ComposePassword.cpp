@@ -5,6 +5,9 @@
 #include "RandomBetween.h"
 #include "RuntimeError.h"
 #include "StringOps.h"
+#include "SystemRandomSource.h"
+
+#include <algorithm>
 
 namespace core {
 namespace {
@@ -18,48 +21,58 @@ public:
     QString text;
 };
 
-void appendRawCharacters(QString& body, qint32 length, qint16 type, runtime::RandomSource& source,
-                         Yield& yield) {
-    for (qint32 position = 1; position <= length; ++position) {
-        qint32 code;
-        switch (type) {
-        case AlphabetsOnly:
-            code = RandomBetween(source, kCapitalZ, kCapitalA);
-            break;
-        case NumbersOnly:
-            code = RandomBetween(source, kDigit9, kDigit0);
-            break;
-        default: // AlphabetsAndNumbers: a coin, then a digit (0) or a capital (1)
-            code = RandomBetween(source, 1, 0) == 0 ? RandomBetween(source, kDigit9, kDigit0)
-                                                    : RandomBetween(source, kCapitalZ, kCapitalA);
-            break;
+// The body holds only capitals, small letters and digits: their case changes by one bit.
+constexpr char16_t toUpperAscii(char16_t c) {
+    return c >= u'a' && c <= u'z' ? c - 32 : c;
+}
+constexpr char16_t toLowerAscii(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? c + 32 : c;
+}
+
+// The composition after the length check, written once for any source and yield type: the window
+// passes the interfaces, bulk generation the concrete final classes (no virtual call per draw).
+template <typename Source, typename YieldFn>
+void composeBody(QString& body, qint32 length, const GenerationSettings& settings, Source& source,
+                 YieldFn& yield) {
+    // Raw characters, appended one by one at the end of the body.
+    body.resize(std::max<qint32>(length, 0));
+    char16_t* chars = reinterpret_cast<char16_t*>(body.data());
+    for (qint32 i = 0; i < length; ++i) {
+        qint32 upper = kCapitalZ, lower = kCapitalA;
+        if (settings.type == NumbersOnly) {
+            upper = kDigit9;
+            lower = kDigit0;
+        } else if (settings.type == AlphabetsAndNumbers) {
+            // A coin first: 0 a digit, 1 a capital. The bounds are selected without a branch on
+            // the coin, which no processor can predict.
+            const qint32 capital = RandomBetweenFrom(source, 1, 0) != 0 ? 1 : 0;
+            upper = kDigit9 + capital * (kCapitalZ - kDigit9);
+            lower = kDigit0 + capital * (kCapitalA - kDigit0);
         }
-        body.append(runtime::Chr(code));
+        chars[i] = static_cast<char16_t>(RandomBetweenFrom(source, upper, lower));
         yield();
     }
-}
 
-// The body holds only capitals, small letters and digits here, so the case of each character is
-// changed in place: linear in the length.
-void mixCase(QString& body, runtime::RandomSource& source, Yield& yield) {
+    // Case pass: the case is compared with upper, then lower, then mixed.
     const qsizetype n = body.size();
-    // The last character is never tossed: it keeps the case it was made with.
-    for (qsizetype i = 0; i + 1 < n; ++i) {
-        const QChar c = body[i];
-        body[i] = RandomBetween(source, 1, 0) == 0 ? c.toUpper() : c.toLower();
-        yield();
-    }
-}
-
-void changeCase(QString& body, qint16 pwdCase, runtime::RandomSource& source, Yield& yield) {
-    if (pwdCase == UpperCases) {
-        for (QChar& c : body)
-            c = c.toUpper();
-    } else if (pwdCase == LowerCases) {
-        for (QChar& c : body)
-            c = c.toLower();
-    } else if (pwdCase == MixedCases) {
-        mixCase(body, source, yield);
+    if (settings.pwdCase == UpperCases) {
+        for (qsizetype i = 0; i < n; ++i)
+            chars[i] = toUpperAscii(chars[i]);
+    } else if (settings.pwdCase == LowerCases) {
+        for (qsizetype i = 0; i < n; ++i)
+            chars[i] = toLowerAscii(chars[i]);
+    } else if (settings.pwdCase == MixedCases) {
+        // One coin for each position but the last, which keeps the case it was made with.
+        for (qsizetype i = 0; i + 1 < n; ++i) {
+            // 0 turns the character to upper case, 1 to lower case: for a letter that is the
+            // 0x20 bit, for a digit nothing. Arithmetic rather than a branch on the coin.
+            const char16_t lower = RandomBetweenFrom(source, 1, 0) != 0 ? 1 : 0;
+            const char16_t c = chars[i];
+            const char16_t folded = c | 0x20;
+            const char16_t letterBit = (folded >= u'a' && folded <= u'z') ? 0x20 : 0;
+            chars[i] = static_cast<char16_t>((c & ~letterBit) | (lower * letterBit));
+            yield();
+        }
     }
 }
 
@@ -80,10 +93,13 @@ QString ComposePassword(const GenerationSettings& settings, runtime::RandomSourc
         runtime::raise(runtime::ErrorNumber::InvalidProcedureCall);
 
     WorkingText body;
-    if (length > 0)
-        body.text.reserve(length);
-    appendRawCharacters(body.text, length, settings.type, source, yield);
-    changeCase(body.text, settings.pwdCase, source, yield);
+    auto* systemSource = dynamic_cast<runtime::SystemRandomSource*>(&source);
+    if (systemSource && dynamic_cast<NoYield*>(&yield)) {
+        auto nothing = [] {};
+        composeBody(body.text, length, settings, *systemSource, nothing);
+    } else {
+        composeBody(body.text, length, settings, source, yield);
+    }
 
     WorkingText masked;
     masked.text = runtime::Format(body.text, settings.mask, runtime::kFirstDayOfWeekSunday,

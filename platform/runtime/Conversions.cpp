@@ -6,8 +6,7 @@
 namespace runtime {
 namespace {
 
-double readOrRaise(const QString& text, const QLocale& locale) {
-    const NumberReading reading = readNumber(text, locale);
+double readOrRaise(const NumberReading& reading) {
     switch (reading.status) {
     case NumberReading::Status::Number:
         return reading.value;
@@ -21,18 +20,30 @@ double readOrRaise(const QString& text, const QLocale& locale) {
 
 } // namespace
 
+double CDbl(const QString& text) {
+    return readOrRaise(readNumber(text));
+}
 double CDbl(const QString& text, const QLocale& locale) {
-    return readOrRaise(text, locale);
+    return readOrRaise(readNumber(text, locale));
 }
 
+qint32 CLng(const QString& text) {
+    return toWhole<qint32>(readOrRaise(readNumber(text)));
+}
 qint32 CLng(const QString& text, const QLocale& locale) {
-    return toWhole<qint32>(readOrRaise(text, locale));
+    return toWhole<qint32>(readOrRaise(readNumber(text, locale)));
 }
 
+qint16 CInt(const QString& text) {
+    return toWhole<qint16>(readOrRaise(readNumber(text)));
+}
 qint16 CInt(const QString& text, const QLocale& locale) {
-    return toWhole<qint16>(readOrRaise(text, locale));
+    return toWhole<qint16>(readOrRaise(readNumber(text, locale)));
 }
 
+bool IsNumeric(const QString& text) {
+    return readNumber(text).status == NumberReading::Status::Number;
+}
 bool IsNumeric(const QString& text, const QLocale& locale) {
     return readNumber(text, locale).status == NumberReading::Status::Number;
 }

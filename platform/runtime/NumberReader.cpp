@@ -57,7 +57,30 @@ NumberReading readRadix(QStringView body) {
 
 } // namespace
 
+namespace {
+// Plain short digits (a length such as "16") need no locale: they are read at once.
+std::optional<NumberReading> readPlainDigits(const QString& text) {
+    if (text.isEmpty() || text.size() > 9)
+        return std::nullopt;
+    qint32 value = 0;
+    for (QChar c : text) {
+        if (c.unicode() < u'0' || c.unicode() > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return NumberReading{NumberReading::Status::Number, static_cast<double>(value), false};
+}
+} // namespace
+
+NumberReading readNumber(const QString& text) {
+    if (const auto plain = readPlainDigits(text))
+        return *plain;
+    return readNumber(text, QLocale());
+}
+
 NumberReading readNumber(const QString& text, const QLocale& locale) {
+    if (const auto plain = readPlainDigits(text))
+        return *plain;
     NumberReading notANumber;
     qsizetype begin = 0;
     qsizetype end = text.size();

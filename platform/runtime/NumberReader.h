@@ -21,6 +21,8 @@ struct NumberReading {
 // after it, or parentheses for a negative number; the locale's currency symbol before or after
 // it; grouping separators of the locale in the whole part; the locale's decimal separator or
 // "."; an exponent written with E or D; and "&H" (hexadecimal) or "&O" (octal) radix text.
-NumberReading readNumber(const QString& text, const QLocale& locale = QLocale());
+NumberReading readNumber(const QString& text, const QLocale& locale);
+// The same with the user's locale (QLocale()), which plain digits do not need to look up.
+NumberReading readNumber(const QString& text);
 
 } // namespace runtime

@@ -3,6 +3,7 @@
 #include "RuntimeError.h"
 
 #include <cstring>
+#include <string.h>
 
 namespace runtime {
 
@@ -89,10 +90,14 @@ QString Hex(qint32 value) {
 void overwrite(QString& text) {
     if (text.isEmpty() || !text.isDetached())
         return;
+#ifdef __GLIBC__
+    explicit_bzero(text.data(), static_cast<size_t>(text.size()) * sizeof(QChar));
+#else
     // volatile keeps the compiler from dropping stores to memory that is about to be freed.
     volatile char16_t* data = reinterpret_cast<volatile char16_t*>(text.data());
     for (qsizetype i = 0; i < text.size(); ++i)
         data[i] = 0;
+#endif
 }
 
 void wipe(QString& text) {

@@ -26,7 +26,7 @@ public:
 private:
     void refill();
 
-    std::array<std::uint32_t, 1024> buffer_{};
+    std::array<std::uint32_t, 4096> buffer_{};
     std::size_t position_ = buffer_.size();
 };
 
