@@ -105,6 +105,8 @@ QString ComposePassword(const GenerationSettings& settings, runtime::RandomSourc
     masked.text = runtime::Format(body.text, settings.mask, runtime::kFirstDayOfWeekSunday,
                                   runtime::kFirstWeekOfYearJan1);
 
+    if (settings.prefix.isEmpty() && settings.suffix.isEmpty())
+        return masked.text; // shared with the result, so the working copies are not wiped
     QString result;
     result.reserve(settings.prefix.size() + masked.text.size() + settings.suffix.size());
     result.append(settings.prefix).append(masked.text).append(settings.suffix);
