@@ -1,16 +1,72 @@
 #include "Format.h"
 
+#include "DateFormat.h"
+#include "DateLocale.h"
+#include "DateReader.h"
+#include "FormatChoices.h"
 #include "FormatSections.h"
+#include "NamedFormats.h"
+#include "NumberFormat.h"
 #include "NumberReader.h"
+#include "PlainNumber.h"
 #include "RuntimeError.h"
 #include "TextFormat.h"
 
+#include <optional>
+
+// How a format is classified and every choice made where the format language is open: see
+// FormatChoices.h.
 namespace runtime {
 namespace {
 
 void checkWeekSettings(int firstDayOfWeek, int firstWeekOfYear) {
     if (firstDayOfWeek < 0 || firstDayOfWeek > 7 || firstWeekOfYear < 0 || firstWeekOfYear > 3)
         raise(ErrorNumber::InvalidProcedureCall);
+}
+
+// The user's locale, with its date and time settings looked up only when a date needs them.
+class Locales {
+public:
+    const QLocale& numbers() const { return locale_; }
+    const format::DateLocale& dates() {
+        if (!dates_)
+            dates_ = format::DateLocale::of(locale_);
+        return *dates_;
+    }
+
+private:
+    QLocale locale_;
+    std::optional<format::DateLocale> dates_;
+};
+
+// The value a text stands for under a numeric or date format: a number, else a date/time.
+std::optional<double> valueOf(const QString& text, Locales& locales) {
+    const NumberReading reading = readNumber(text, locales.numbers());
+    if (reading.status == NumberReading::Status::Number)
+        return reading.value;
+    if (reading.status == NumberReading::Status::Overflow)
+        return std::nullopt;
+    return format::readDateTime(text, locales.dates());
+}
+
+struct ChosenSection {
+    QStringView section;
+    bool leadingMinus = false;
+};
+
+// Positive; negative; zero; Null. An empty or missing section borrows the first, and a negative
+// value formatted by the first section gets a leading minus.
+ChosenSection chooseSection(QStringView format, double value) {
+    const QList<QStringView> sections = format::splitSections(format);
+    const qsizetype count = std::min<qsizetype>(sections.size(), format::kMaxNumberSections);
+    if (value < 0) {
+        if (count >= 2 && !sections[1].isEmpty())
+            return {sections[1], false};
+        return {sections[0], true};
+    }
+    if (value == 0 && count >= 3 && !sections[2].isEmpty())
+        return {sections[2], false};
+    return {sections[0], false};
 }
 
 } // namespace
@@ -22,15 +78,28 @@ QString Format(const QString& expression, const QString& format, int firstDayOfW
         return expression;
     if (format::isTextFormat(format))
         return format::formatText(expression, format);
-    // Numeric and date formats: not yet supported, the text comes back unchanged.
-    return expression;
+
+    Locales locales;
+    const std::optional<double> value = valueOf(expression, locales);
+    if (!value)
+        return expression;
+    if (format::isNamedFormat(format))
+        return format::formatNamed(*value, format, locales.dates()).value_or(expression);
+
+    const ChosenSection chosen = chooseSection(format, *value);
+    if (format::isDateSection(chosen.section))
+        return format::formatDateSection(*value, chosen.section, firstDayOfWeek, firstWeekOfYear,
+                                         locales.dates())
+            .value_or(expression);
+    const QString digits = format::formatNumberSection(*value, chosen.section, locales.numbers());
+    return chosen.leadingMinus ? QStringLiteral("-") + digits : digits;
 }
 
 QString Format(const QString& expression) {
     const NumberReading reading = readNumber(expression);
     if (reading.status != NumberReading::Status::Number)
         return expression;
-    return QString::number(reading.value, 'g', 15);
+    return format::plainNumber(reading.value, QLocale());
 }
 
 } // namespace runtime

@@ -1,0 +1,48 @@
+#include "PlainNumber.h"
+
+#include "DecimalDigits.h"
+#include "FormatChoices.h"
+
+#include <algorithm>
+#include <string>
+
+namespace runtime::format {
+
+QString plainNumber(double value, const QLocale& locale) {
+    DecimalDigits digits = DecimalDigits::fromMagnitude(value);
+    digits.roundToSignificant(kPlainDigits);
+    if (digits.isZero())
+        return QStringLiteral("0");
+
+    QString out;
+    if (value < 0)
+        out.append(u'-');
+    const std::string& significant = digits.significant();
+    const long long exponent = digits.pointPosition() - 1;
+    if (exponent >= kPlainLowestFixedExponent && exponent <= kPlainHighestFixedExponent) {
+        const std::string whole = digits.wholeDigits();
+        out.append(whole.empty() ? QStringLiteral("0") : QString::fromStdString(whole));
+        const long long shown =
+            static_cast<long long>(significant.size()) - std::max(0LL, digits.pointPosition());
+        if (shown > 0) {
+            out.append(locale.decimalPoint());
+            for (long long place = 1; place <= -std::min(0LL, digits.pointPosition()) + shown;
+                 ++place)
+                out.append(QChar(digits.fractionDigit(place)));
+        }
+        return out;
+    }
+    out.append(QChar(significant[0]));
+    if (significant.size() > 1) {
+        out.append(locale.decimalPoint());
+        out.append(QString::fromStdString(significant.substr(1)));
+    }
+    out.append(exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+"));
+    const std::string exponentText = std::to_string(exponent < 0 ? -exponent : exponent);
+    if (exponentText.size() < 2)
+        out.append(u'0');
+    out.append(QString::fromStdString(exponentText));
+    return out;
+}
+
+} // namespace runtime::format
