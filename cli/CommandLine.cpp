@@ -53,8 +53,9 @@ Request parseCommandLine(const QStringList& arguments) {
     parser.setApplicationDescription(
         QStringLiteral("Norvik Password Generator for scripts: prints random passwords, one per "
                        "line, made with the same rules as the window.\n\n"
-                       "  keywright-cli [options]          print passwords\n"
-                       "  keywright-cli format TEXT MASK   print TEXT formatted through MASK"));
+                       "  keywright-cli [options]            print passwords\n"
+                       "  keywright-cli --entropy [options]  print their strength in bits\n"
+                       "  keywright-cli format TEXT MASK     print TEXT formatted through MASK"));
     const QCommandLineOption length({QStringLiteral("l"), QStringLiteral("length")},
                                     QStringLiteral("Password length (default 6)."),
                                     QStringLiteral("TEXT"), QStringLiteral("6"));
@@ -85,7 +86,13 @@ Request parseCommandLine(const QStringList& arguments) {
         QStringLiteral("first-week-of-year"),
         QStringLiteral("format: first week of the year, 0 (system) or 1 (default) to 3."),
         QStringLiteral("N"), QStringLiteral("1"));
-    parser.addOptions({length, type, letterCase, prefix, suffix, mask, count, firstDay, firstWeek});
+    const QCommandLineOption entropy(
+        QStringLiteral("entropy"),
+        QStringLiteral("Print the entropy in bits of the passwords these options make, instead of "
+                       "passwords. A number or date mask may make passwords alike: the figure is "
+                       "then an upper bound, marked \"at most\"."));
+    parser.addOptions(
+        {length, type, letterCase, prefix, suffix, mask, count, entropy, firstDay, firstWeek});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("format"),
@@ -150,6 +157,8 @@ Request parseCommandLine(const QStringList& arguments) {
         return error(QStringLiteral("invalid count \"%1\": use a positive whole number")
                          .arg(parser.value(count)));
     request.count = *chosenCount;
+    if (parser.isSet(entropy))
+        request.kind = Request::Kind::Entropy;
     return request;
 }
 

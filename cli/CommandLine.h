@@ -11,9 +11,9 @@ namespace cli {
 
 // What the command line asks for, or why it cannot be done.
 struct Request {
-    enum class Kind { Generate, FormatText, Help, Version, Error };
+    enum class Kind { Generate, Entropy, FormatText, Help, Version, Error };
     Kind kind = Kind::Generate;
-    core::GenerationSettings settings; // Generate
+    core::GenerationSettings settings; // Generate, Entropy
     quint64 count = 1;                 // Generate
     QString text, mask;                // FormatText
     int firstDayOfWeek = 1;            // FormatText

@@ -4,6 +4,7 @@
 #include "ComposePassword.h"
 #include "Format.h"
 #include "OutputStream.h"
+#include "PasswordEntropy.h"
 #include "RuntimeError.h"
 #include "StringOps.h"
 #include "SystemRandomSource.h"
@@ -61,6 +62,21 @@ int generate(const cli::Request& request) {
     return 0;
 }
 
+// The strength of the passwords, worked out from the rules that make them; no password is made.
+int entropy(const cli::Request& request) {
+    core::PasswordEntropy result;
+    try {
+        result = core::ComputePasswordEntropy(request.settings);
+    } catch (const runtime::RuntimeError& error) {
+        return fail(QStringLiteral("invalid length \"%1\": %2")
+                        .arg(request.settings.lengthText, reason(error)));
+    }
+    printLine(stdout, QStringLiteral("%1%2 bits")
+                          .arg(result.exact ? QString() : QStringLiteral("at most "))
+                          .arg(result.bits, 0, 'f', 2));
+    return 0;
+}
+
 int formatText(const cli::Request& request) {
     try {
         printLine(stdout, runtime::Format(request.text, request.mask, request.firstDayOfWeek,
@@ -88,6 +104,8 @@ int main(int argc, char* argv[]) {
         return fail(request.message);
     case cli::Request::Kind::FormatText:
         return formatText(request);
+    case cli::Request::Kind::Entropy:
+        return entropy(request);
     case cli::Request::Kind::Generate:
         break;
     }

@@ -79,6 +79,8 @@ private slots:
         QTest::newRow("length beyond the longest")
             << QStringList{"-l", "65536"} << "invalid length \"65536\": Overflow";
         QTest::newRow("unknown type") << QStringList{"-t", "symbols"} << "invalid type \"symbols\"";
+        QTest::newRow("entropy of a bad length")
+            << QStringList{"--entropy", "-l", "x"} << "invalid length \"x\": Type mismatch";
         QTest::newRow("unknown case") << QStringList{"-c", "title"} << "invalid case \"title\"";
         QTest::newRow("zero count") << QStringList{"-n", "0"} << "invalid count \"0\"";
         QTest::newRow("negative count") << QStringList{"-n", "-3"} << "invalid count \"-3\"";
@@ -124,6 +126,33 @@ private slots:
         QFETCH(QString, expected);
         const Run run = runCli({"format", text, mask});
         QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines, QStringList{expected});
+    }
+
+    // The strength of what the options make, not passwords: one line, prefix and suffix add
+    // nothing, a text mask keeps all, a folding mask loses the case coins, a number mask can
+    // only be bounded.
+    void entropy_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("defaults") << QStringList{} << "32.57 bits";
+        QTest::newRow("prefix, suffix and count add nothing")
+            << QStringList{"-p", "web-", "-s", "!", "-n", "5"} << "32.57 bits";
+        QTest::newRow("mixed upper 16") << QStringList{"-l", "16", "-c", "upper"} << "80.18 bits";
+        QTest::newRow("groups keep every character")
+            << QStringList{"-l", "12", "-m", "@@@@-@@@@-@@@@"} << "65.63 bits";
+        QTest::newRow("upper-case mask") << QStringList{"-l", "12", "-m", ">"} << "60.13 bits";
+        QTest::newRow("digits") << QStringList{"-l", "8", "-t", "digits"} << "26.58 bits";
+        QTest::newRow("number mask")
+            << QStringList{"-l", "8", "-t", "digits", "-m", "0.00"} << "at most 26.58 bits";
+        QTest::newRow("zero length") << QStringList{"-l", "0"} << "0.00 bits";
+    }
+    void entropy() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        const Run run = runCli(QStringList{"--entropy"} + arguments);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.errors, QString());
         QCOMPARE(run.lines, QStringList{expected});
     }
 
