@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// One file in the freedesktop key-file format: desktop entries and mimeapps.list.
+class DesktopFile {
+public:
+    // Reads the file; a missing or unreadable file has no groups.
+    static DesktopFile load(const QString& path);
+    static DesktopFile parse(const QByteArray& contents);
+
+    bool hasGroup(const QString& group) const { return groups_.contains(group); }
+    // The value as written, or "" when there is none.
+    QString rawValue(const QString& group, const QString& key) const;
+    // The value with the escapes of a string undone (\s \n \t \r \\).
+    QString stringValue(const QString& group, const QString& key) const;
+    // A list value split at its semicolons, without empty entries.
+    QStringList listValue(const QString& group, const QString& key) const;
+
+private:
+    QHash<QString, QHash<QString, QString>> groups_;
+};
+
+} // namespace platform
