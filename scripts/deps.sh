@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libssl-dev libbenchmark-dev
     xvfb xauth
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-dejavu-extra
 )
 if [ "$#" -gt 0 ]; then
     packages+=("$@")

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "WindowOpacity.h"
+
+#include <QString>
+#include <QStringList>
+
+// Records the window opacity calls in order: "layered", or the opacity as a number.
+class RecordingWindowOpacity final : public platform::WindowOpacity {
+public:
+    void makeLayered() override { calls.append(QStringLiteral("layered")); }
+    void setOpacity(quint8 alpha) override { calls.append(QString::number(alpha)); }
+
+    QStringList calls;
+};

@@ -1,0 +1,81 @@
+#include "LinkLabel.h"
+#include "ProgramFont.h"
+#include "Twips.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestWidgets : public QObject {
+    Q_OBJECT
+
+private slots:
+    void twipsRoundToTheNearestPixel_data() {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("client width") << 5985 << 399;
+        QTest::newRow("client height") << 4035 << 269;
+        QTest::newRow("Label1 top, not a whole pixel") << 775 << 52;
+        QTest::newRow("half a pixel less") << 7 << 0;
+        QTest::newRow("half a pixel") << 8 << 1;
+    }
+    void twipsRoundToTheNearestPixel() {
+        QFETCH(int, twips);
+        QFETCH(int, pixels);
+        QCOMPARE(ui::twipsToPixels(twips), pixels);
+    }
+
+    void fontIsTahomaOrTheFallbackAtPixelSizes_data() {
+        QTest::addColumn<double>("points");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("8.25 pt") << 8.25 << 11;
+        QTest::newRow("9 pt") << 9.0 << 12;
+        QTest::newRow("6.75 pt") << 6.75 << 9;
+    }
+    void fontIsTahomaOrTheFallbackAtPixelSizes() {
+        QFETCH(double, points);
+        QFETCH(int, pixels);
+        const QFont font = ui::programFont(points);
+        const QFontInfo info(font);
+        QCOMPARE(info.pixelSize(), pixels);
+        // Another substitute would be wider and clip captions: the fallback font must be there.
+        QVERIFY2(info.family() == QLatin1String(ui::kDesignFamily) ||
+                     info.family() == QLatin1String(ui::kFallbackFamily),
+                 qPrintable(info.family()));
+    }
+
+    void linkLabelHasTheLinkStyle() {
+        QWidget window;
+        window.setFont(ui::programFont(8.25));
+        ui::LinkLabel label(QStringLiteral("Clear"), &window);
+        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QVERIFY(label.font().underline());
+        QCOMPARE(label.font().pixelSize(), 11); // the rest of the font comes from the window
+        QCOMPARE(label.cursor().shape(), Qt::CrossCursor);
+        QCOMPARE(label.textFormat(), Qt::PlainText);
+    }
+
+    void aClickIsAPressAndReleaseOfTheLeftButtonOverTheLabel_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QPoint>("releaseAt");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("left, released over it") << int(Qt::LeftButton) << QPoint(5, 5) << 1;
+        QTest::newRow("left, released elsewhere") << int(Qt::LeftButton) << QPoint(500, 5) << 0;
+        QTest::newRow("right button") << int(Qt::RightButton) << QPoint(5, 5) << 0;
+    }
+    void aClickIsAPressAndReleaseOfTheLeftButtonOverTheLabel() {
+        QFETCH(int, button);
+        QFETCH(QPoint, releaseAt);
+        QFETCH(int, clicks);
+        ui::LinkLabel label(QStringLiteral("https://www.norvik.example/keywright/"));
+        label.resize(label.sizeHint());
+        label.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&label));
+        QSignalSpy clicked(&label, &ui::LinkLabel::clicked);
+        QTest::mousePress(&label, Qt::MouseButton(button), {}, QPoint(5, 5));
+        QTest::mouseRelease(&label, Qt::MouseButton(button), {}, releaseAt);
+        QCOMPARE(clicked.size(), clicks);
+    }
+};
+
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"

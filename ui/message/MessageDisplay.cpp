@@ -1,0 +1,53 @@
+#include "MessageDisplay.h"
+
+#include "Twips.h"
+#include "frmMessage.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+
+namespace ui {
+
+MessageDisplay::~MessageDisplay() {
+    delete window_.data();
+}
+
+void MessageDisplay::ShowMessage(const QString& text, qint32 delayMs) {
+    unload();
+    auto* window = new frmMessage;
+    window_ = window;
+    if (delayMs > 0) {
+        window->Timer1()->setInterval(delayMs);
+        window->Timer1()->start();
+    }
+    window->setLabelText(text);
+    // The window has no border: the label and a margin of 120 twips on every side.
+    const int margin = 2 * twipsToPixels(frmMessage::kLabelLeft);
+    window->resize(window->Label1()->width() + margin, window->Label1()->height() + margin);
+    if (text.isEmpty()) {
+        // An empty message never reaches the screen.
+        unload();
+        return;
+    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->geometry().center() - window->rect().center());
+    window->show();
+}
+
+void MessageDisplay::CloseMessage() {
+    unload();
+}
+
+frmMessage* MessageDisplay::current() const {
+    return window_ && !window_->isUnloaded() ? window_.data() : nullptr;
+}
+
+void MessageDisplay::unload() {
+    if (window_)
+        window_->unload();
+    window_ = nullptr;
+}
+
+} // namespace ui
