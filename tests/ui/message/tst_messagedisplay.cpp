@@ -74,6 +74,7 @@ private slots:
         QCOMPARE(window->windowType(), Qt::Tool); // no taskbar button
         QVERIFY(!window->parentWidget());
         QVERIFY(window->testAttribute(Qt::WA_ShowWithoutActivating));
+        QVERIFY(!window->testAttribute(Qt::WA_QuitOnClose)); // never keeps the program alive
         QCOMPARE(window->palette().color(QPalette::Window), QColor(0x40, 0x40, 0x40));
         QCOMPARE(window->Label1()->palette().color(QPalette::WindowText), QColor(Qt::white));
         QVERIFY(window->Label1()->alignment().testFlag(Qt::AlignHCenter));

@@ -1,0 +1,418 @@
+#include "frmMain.h"
+
+#include "CaptionedFrame.h"
+#include "CheckedArithmetic.h"
+#include "ComposePassword.h"
+#include "Conversions.h"
+#include "LinkLabel.h"
+#include "MainWindowLayout.h"
+#include "MessageDisplay.h"
+#include "ProcessEventsYield.h"
+#include "ProgramFont.h"
+#include "ProgramIcon.h"
+#include "RuntimeError.h"
+#include "StringOps.h"
+#include "WebAddresses.h"
+#include "WidgetWindowOpacity.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <limits>
+
+namespace ui {
+namespace {
+
+constexpr int kIdlePollMs = 10;
+
+const QString kLoadingMessage = QStringLiteral("Please wait while loading ...");
+const QString kGeneratingMessage =
+    QStringLiteral("Please wait while generating your random password...");
+const QString kLengthPrompt = QStringLiteral("Please specify only a number between 4 to 255.");
+const QString kLengthTitle = QStringLiteral("Input error");
+const QString kInternalErrorTitle = QStringLiteral("Internal Error");
+const QString kNotice = QStringLiteral(
+    "Copyright \u00A9 2026 Norvik. Passwords are made on this computer and never stored.");
+
+QString internalErrorPrompt() {
+    return QStringLiteral("An internal error has occurred during the generating of your "
+                          "password. Please make sure the inputs you have entered is valid. "
+                          "For more help, visit: ") +
+           helpPageAddress();
+}
+
+// Focus moves the user made, as opposed to another window or a popup menu taking the focus
+// for a while: only these raise GotFocus and LostFocus.
+bool isUserFocusMove(Qt::FocusReason reason) {
+    switch (reason) {
+    case Qt::MouseFocusReason:
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::OtherFocusReason:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isEnterKey(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers ignored = Qt::KeypadModifier | Qt::ShiftModifier;
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+           (key.modifiers() & ~ignored) == Qt::NoModifier;
+}
+
+// Text boxes take any length: the output box holds the longest password with its prefix and
+// suffix, where QLineEdit would otherwise cut at 32767 characters.
+QLineEdit* newTextBox(QWidget* parent, const char* name, const QString& toolTip) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setToolTip(toolTip);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
+}
+
+QPushButton* newButton(QWidget* parent, const char* name, const QString& caption,
+                       const QString& toolTip) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(toolTip);
+    // Enter on a button that has the focus presses that button.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QLabel* newLabel(QWidget* parent, const char* name, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// The selected option of a group is its only tab stop, as in classic dialogs; the arrow keys
+// move within the group.
+void keepTabStopOnSelectedOption(QButtonGroup* group) {
+    const auto update = [](QAbstractButton* option, bool selected) {
+        option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (QAbstractButton* option : group->buttons())
+        update(option, option->isChecked());
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, update);
+}
+
+// The buttons of an option group, created in the order index 2, 1, 0.
+QButtonGroup* newOptionGroup(QWidget* parent, const char* name,
+                             const std::array<QString, 3>& captions) {
+    auto* group = new QButtonGroup(parent);
+    group->setObjectName(QString::fromLatin1(name));
+    for (int index = 2; index >= 0; --index) {
+        auto* option = new QRadioButton(captions[static_cast<std::size_t>(index)], parent);
+        option->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index));
+        group->addButton(option, index);
+    }
+    group->button(2)->setChecked(true);
+    keepTabStopOnSelectedOption(group);
+    return group;
+}
+
+} // namespace
+
+frmMain::frmMain(const frmMainServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      services_(services) {
+    setObjectName(QStringLiteral("frmMain"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromUtf8(runtime::app::kTitle));
+    setWindowIcon(programIcon());
+    setFont(programFont(8.25));
+    if (services_.opacity) {
+        opacity_ = services_.opacity;
+    } else {
+        ownOpacity_ = std::make_unique<WidgetWindowOpacity>(*this);
+        opacity_ = ownOpacity_.get();
+    }
+
+    createControls();
+    applyMainWindowLayout(*this);
+    connectHandlers();
+    Form_Load();
+    txtMasks->setFocus();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createControls() {
+    Command1 = newButton(this, "Command1", QStringLiteral("&Exit"),
+                         QStringLiteral("Exit Norvik Password Generator"));
+    tmrFadeOut = new QTimer(this);
+    tmrFadeOut->setObjectName(QStringLiteral("tmrFadeOut"));
+    tmrFadeOut->setInterval(kFadeIntervalMs);
+    cmdAbout = newButton(this, "cmdAbout", QStringLiteral("&About"),
+                         QStringLiteral("About Norvik Password Generator"));
+
+    txtGeneratedPwd = newTextBox(this, "txtGeneratedPwd", QStringLiteral("Generated Password"));
+    txtGeneratedPwd->setReadOnly(true);
+    txtGeneratedPwd->setAlignment(Qt::AlignCenter);
+    txtGeneratedPwd->setFont(programFont(9));
+
+    frPwdCase = new CaptionedFrame(QStringLiteral("Password case"), this);
+    frPwdCase->setObjectName(QStringLiteral("frPwdCase"));
+    optAlphaCases = newOptionGroup(frPwdCase, "optAlphaCases",
+                                   {QStringLiteral("Lower cases"), QStringLiteral("Upper cases"),
+                                    QStringLiteral("Mixed cases")});
+
+    txtprefix = newTextBox(this, "txtprefix", QStringLiteral("Prefix of the password (Optional)"));
+    txtSuffix = newTextBox(this, "txtSuffix", QStringLiteral("Suffix of the password (Optional)"));
+    optPwdTypes = newOptionGroup(this, "optPwdTypes",
+                                 {QStringLiteral("Alphabets only"), QStringLiteral("Numbers only"),
+                                  QStringLiteral("Mixes of Alphabets and numbers")});
+    txtPwdLong = newTextBox(this, "txtPwdLong", QStringLiteral("Password length (Required)"));
+    txtPwdLong->setText(QStringLiteral("6"));
+    txtPwdLong->setAlignment(Qt::AlignCenter);
+    txtMasks =
+        newTextBox(this, "txtMasks",
+                   QStringLiteral("Format of the password. More help, see ") + helpPageAddress());
+
+    cmdGenerate = newButton(this, "cmdGenerate", QStringLiteral("&Generate"),
+                            QStringLiteral("Generate a password"));
+    cmdGenerate->setDefault(true);
+
+    Label3 = new LinkLabel(QStringLiteral("Clear"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setToolTip(QStringLiteral("Clear generated password in the textbox"));
+    lblURL = new LinkLabel(homePageAddress(), this);
+    lblURL->setObjectName(QStringLiteral("lblURL"));
+    lblURL->setToolTip(homePageAddress());
+
+    Label2 = newLabel(this, "Label2", kNotice);
+    Label2->setFont(programFont(6.75));
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblPrefix = newLabel(this, "lblPrefix", QStringLiteral("Prefix"));
+    lblSuffix = newLabel(this, "lblSuffix", QStringLiteral("Suffix"));
+    Label1 = newLabel(this, "Label1", QStringLiteral("Password Length"));
+    lblMasks = newLabel(this, "lblMasks", QStringLiteral("Password Mask"));
+}
+
+void frmMain::connectHandlers() {
+    connect(optPwdTypes, &QButtonGroup::idClicked, this, &frmMain::optPwdTypes_Click);
+    connect(optAlphaCases, &QButtonGroup::idClicked, this, &frmMain::optAlphaCases_Click);
+    connect(Label3, &LinkLabel::clicked, this, &frmMain::Label3_Click);
+    connect(lblURL, &LinkLabel::clicked, this, &frmMain::lblURL_Click);
+    connect(cmdAbout, &QPushButton::clicked, this, [this] {
+        if (settleLengthCheck())
+            cmdAbout_Click();
+    });
+    connect(cmdGenerate, &QPushButton::clicked, this, [this] {
+        if (settleLengthCheck())
+            cmdGenerate_Click();
+    });
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        if (settleLengthCheck())
+            Command1_Click();
+    });
+    connect(tmrFadeOut, &QTimer::timeout, this, &frmMain::tmrFadeOut_Timer);
+
+    // Generate is the default button: Enter in a text box or on an option presses it.
+    for (QLineEdit* box : {txtMasks, txtPwdLong, txtprefix, txtSuffix, txtGeneratedPwd})
+        box->installEventFilter(this);
+    for (QButtonGroup* group : {optPwdTypes, optAlphaCases}) {
+        for (QAbstractButton* option : group->buttons())
+            option->installEventFilter(this);
+    }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (isEnterKey(*static_cast<QKeyEvent*>(event))) {
+            cmdGenerate->click();
+            return true;
+        }
+        break;
+    case QEvent::FocusOut:
+        if (watched == txtPwdLong && !busy_ &&
+            isUserFocusMove(static_cast<QFocusEvent*>(event)->reason())) {
+            lengthCheckPending_ = true;
+            QMetaObject::invokeMethod(
+                this, [this] { runLengthCheckWhenIdle(); }, Qt::QueuedConnection);
+        }
+        break;
+    case QEvent::FocusIn:
+        if (watched == txtGeneratedPwd && !busy_) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            // A mouse press places the cursor after the focus arrives: select after it.
+            if (reason == Qt::MouseFocusReason)
+                QMetaObject::invokeMethod(
+                    this, [this] { txtGeneratedPwd_GotFocus(); }, Qt::QueuedConnection);
+            else if (isUserFocusMove(reason))
+                txtGeneratedPwd_GotFocus();
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::Form_Load() {
+    services_.messages.ShowMessage(kLoadingMessage);
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    services_.randomize();
+    PwdType = 2;
+    PwdCase = 2;
+    txtPwdLong->setText(QString::number(qint16{6}));
+    services_.messages.CloseMessage();
+    WindowAlpha = 255;
+    opacity_->makeLayered();
+    opacity_->setOpacity(runtime::toByte(WindowAlpha));
+}
+
+void frmMain::optPwdTypes_Click(int Index) {
+    if (optPwdTypes->button(Index)->isChecked())
+        PwdType = static_cast<qint16>(Index);
+    frPwdCase->setEnabled(Index != 1);
+}
+
+void frmMain::optAlphaCases_Click(int Index) {
+    if (optAlphaCases->button(Index)->isChecked())
+        PwdCase = static_cast<qint16>(Index);
+}
+
+bool frmMain::txtPwdLong_lostfocus() {
+    QString replacement;
+    if (!runtime::IsNumeric(txtPwdLong->text()))
+        replacement = QString::number(qint16{6});
+    else if (runtime::CDbl(txtPwdLong->text()) > 255.0)
+        replacement = QString::number(qint16{255});
+    else if (runtime::CDbl(txtPwdLong->text()) < 4.0)
+        replacement = QString::number(qint16{4});
+    else
+        return false;
+    // The corrected text is written once the box has been closed.
+    services_.boxes.MsgBox(kLengthPrompt, platform::MessageBoxes::Exclamation, kLengthTitle);
+    txtPwdLong->setText(replacement);
+    return true;
+}
+
+void frmMain::runLengthCheckWhenIdle() {
+    if (!lengthCheckPending_)
+        return;
+    // A box shown while a mouse button is held would swallow its release and leave the
+    // pressed button down: wait until it is let go (a click on a button settles it sooner).
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+        QTimer::singleShot(kIdlePollMs, this, [this] { runLengthCheckWhenIdle(); });
+        return;
+    }
+    settleLengthCheck();
+}
+
+bool frmMain::settleLengthCheck() {
+    if (!lengthCheckPending_)
+        return true;
+    lengthCheckPending_ = false;
+    // The window may have been closed since the focus left the box.
+    if (!isVisible())
+        return true;
+    return !txtPwdLong_lostfocus();
+}
+
+void frmMain::Label3_Click() {
+    txtGeneratedPwd->setText(QString());
+}
+
+void frmMain::txtGeneratedPwd_GotFocus() {
+    txtGeneratedPwd->setSelection(0, static_cast<int>(txtGeneratedPwd->text().size()));
+}
+
+void frmMain::cmdAbout_Click() {
+    // Hook: the About dialog opens here once it exists.
+    if (services_.showAbout)
+        services_.showAbout();
+}
+
+void frmMain::lblURL_Click() {
+    // Hook: the default browser opens the label's address, unchanged, once that layer exists.
+    if (services_.openWebAddress)
+        services_.openWebAddress(QString(lblURL->text()));
+}
+
+void frmMain::cmdGenerate_Click() {
+    try {
+        services_.messages.ShowMessage(kGeneratingMessage);
+        services_.pointer.setMousePointer(platform::BusyPointer::Hourglass);
+        setFormEnabled(false);
+        const core::GenerationSettings settings{
+            .lengthText = txtPwdLong->text(),
+            .type = PwdType,
+            .pwdCase = PwdCase,
+            .prefix = txtprefix->text(),
+            .suffix = txtSuffix->text(),
+            .mask = txtMasks->text(),
+        };
+        ProcessEventsYield yield;
+        QString password = core::ComposePassword(settings, services_.random, yield);
+        setFormEnabled(true);
+        services_.pointer.setMousePointer(platform::BusyPointer::Default);
+        txtGeneratedPwd->setText(password);
+        // From here on the password exists only in the output box.
+        runtime::wipe(password);
+        services_.messages.CloseMessage();
+    } catch (const runtime::RuntimeError&) {
+        setFormEnabled(true);
+        services_.pointer.setMousePointer(platform::BusyPointer::Default);
+        services_.boxes.MsgBox(internalErrorPrompt(), platform::MessageBoxes::Exclamation,
+                               kInternalErrorTitle);
+        // The wait message stays up until the box has been closed.
+        services_.messages.CloseMessage();
+    }
+}
+
+void frmMain::setFormEnabled(bool enabled) {
+    if (!enabled) {
+        if (!busy_)
+            focusBeforeBusy_ = focusWidget();
+        busy_ = true;
+        setEnabled(false);
+        return;
+    }
+    setEnabled(true);
+    // Disabling took the focus away; it goes back where the user left it.
+    if (focusBeforeBusy_ && !focusWidget())
+        focusBeforeBusy_->setFocus(Qt::OtherFocusReason);
+    focusBeforeBusy_ = nullptr;
+    busy_ = false;
+}
+
+void frmMain::Command1_Click() {
+    // A second click while fading changes nothing: the running timer is not restarted.
+    if (!tmrFadeOut->isActive())
+        tmrFadeOut->start();
+}
+
+void frmMain::tmrFadeOut_Timer() {
+    if (WindowAlpha == 255)
+        opacity_->makeLayered();
+    WindowAlpha = runtime::checkedSub<qint32>(WindowAlpha, kFadeStep);
+    const qint32 applied = WindowAlpha < 0 ? 0 : WindowAlpha;
+    opacity_->setOpacity(runtime::toByte(applied));
+    if (WindowAlpha < 0)
+        Unload();
+}
+
+void frmMain::Unload() {
+    tmrFadeOut->stop();
+    close();
+}
+
+} // namespace ui

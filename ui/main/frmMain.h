@@ -1,0 +1,100 @@
+#pragma once
+
+#include "frmMainServices.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace ui {
+
+class LinkLabel;
+
+// The main window: the settings of one password, Generate, the output box, and the fade-out
+// on Exit. Runs its load handler when constructed and destroys itself when closed; the program
+// ends with it.
+class frmMain final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr qint32 kFadeIntervalMs = 20;
+    static constexpr qint32 kFadeStep = 25;
+
+    explicit frmMain(const frmMainServices& services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The form-level values: the chosen type and case indexes and the window opacity.
+    qint16 pwdType() const { return PwdType; }
+    qint16 pwdCase() const { return PwdCase; }
+    qint32 windowAlpha() const { return WindowAlpha; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void connectHandlers();
+
+    void Form_Load();
+    void optPwdTypes_Click(int Index);
+    void optAlphaCases_Click(int Index);
+    bool txtPwdLong_lostfocus();
+    void Label3_Click();
+    void txtGeneratedPwd_GotFocus();
+    void cmdAbout_Click();
+    void lblURL_Click();
+    void cmdGenerate_Click();
+    void Command1_Click();
+    void tmrFadeOut_Timer();
+
+    // The length check runs from the event loop once the focus has left the length box. A
+    // button pressed before it ran settles it first; when the check had to show its message
+    // box, the press is spent on that box (false).
+    bool settleLengthCheck();
+    void runLengthCheckWhenIdle();
+    void setFormEnabled(bool enabled);
+    void Unload();
+
+    frmMainServices services_;
+    std::unique_ptr<platform::WindowOpacity> ownOpacity_;
+    platform::WindowOpacity* opacity_ = nullptr;
+
+    QPushButton* Command1 = nullptr;
+    QTimer* tmrFadeOut = nullptr;
+    QPushButton* cmdAbout = nullptr;
+    QLineEdit* txtGeneratedPwd = nullptr;
+    QGroupBox* frPwdCase = nullptr;
+    QButtonGroup* optAlphaCases = nullptr;
+    QLineEdit* txtprefix = nullptr;
+    QLineEdit* txtSuffix = nullptr;
+    QButtonGroup* optPwdTypes = nullptr;
+    QLineEdit* txtPwdLong = nullptr;
+    QLineEdit* txtMasks = nullptr;
+    QPushButton* cmdGenerate = nullptr;
+    LinkLabel* Label3 = nullptr;
+    LinkLabel* lblURL = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* lblPrefix = nullptr;
+    QLabel* lblSuffix = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblMasks = nullptr;
+
+    qint16 PwdType = 0;
+    qint16 PwdCase = 0;
+    qint32 WindowAlpha = 0;
+
+    // From disabling the window for a composition until it is enabled again: focus changes
+    // in that span are the toolkit's doing, not the user's.
+    bool busy_ = false;
+    QPointer<QWidget> focusBeforeBusy_;
+    bool lengthCheckPending_ = false;
+};
+
+} // namespace ui

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "BusyPointer.h"
+#include "MessageBoxes.h"
+#include "RandomSource.h"
+#include "SystemRandomSource.h"
+#include "WindowOpacity.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace ui {
+
+class MessageDisplay;
+
+// What the main window works with, passed in so that a test builds the world it needs.
+struct frmMainServices {
+    frmMainServices(platform::MessageBoxes& boxes, platform::BusyPointer& pointer,
+                    MessageDisplay& messages, runtime::RandomSource& random)
+        : boxes(boxes), pointer(pointer), messages(messages), random(random) {}
+
+    platform::MessageBoxes& boxes;
+    platform::BusyPointer& pointer;
+    MessageDisplay& messages;
+    runtime::RandomSource& random;
+    // Seeds the random sequence once, at load.
+    std::function<void()> randomize = runtime::Randomize;
+    // The window's opacity; null for the window's own.
+    platform::WindowOpacity* opacity = nullptr;
+
+    // Hooks for the About dialog and the home-page link, filled in where those exist; while
+    // empty, a click on About or on the link does nothing.
+    std::function<void()> showAbout;
+    std::function<void(const QString& address)> openWebAddress;
+};
+
+} // namespace ui
