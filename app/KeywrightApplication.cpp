@@ -1,0 +1,66 @@
+#include "KeywrightApplication.h"
+
+#include "RuntimeError.h"
+#include "WidgetMessageBoxes.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+
+namespace app {
+namespace {
+
+ui::WidgetMessageBoxes& widgetBoxes() {
+    static ui::WidgetMessageBoxes boxes;
+    return boxes;
+}
+
+[[noreturn]] void endProcessAtOnce(int exitCode) {
+    // Like the runtime: no window is unloaded and no handler runs any more.
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
+}
+
+} // namespace
+
+KeywrightApplication::KeywrightApplication(int& argc, char** argv)
+    : QApplication(argc, argv), boxes_(&widgetBoxes()), endProgram_(endProcessAtOnce) {}
+
+KeywrightApplication::~KeywrightApplication() = default;
+
+void KeywrightApplication::setUncaughtErrorServices(platform::MessageBoxes& boxes,
+                                                    std::function<void(int)> endProgram) {
+    boxes_ = &boxes;
+    endProgram_ = std::move(endProgram);
+}
+
+bool KeywrightApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        reportUncaughtError(&error);
+    } catch (...) {
+        reportUncaughtError(nullptr);
+    }
+    return true;
+}
+
+void KeywrightApplication::reportUncaughtError(const std::exception* error) {
+    boxes_->MsgBox(uncaughtErrorText(error), platform::MessageBoxes::Critical);
+    endProgram_(kUncaughtErrorExitCode);
+}
+
+QString KeywrightApplication::uncaughtErrorText(const std::exception* error) {
+    int number = 51;
+    QString description = QStringLiteral("Internal error");
+    if (const auto* runtimeError = dynamic_cast<const runtime::RuntimeError*>(error)) {
+        number = runtimeError->number();
+        description = runtimeError->description();
+    } else if (dynamic_cast<const std::bad_alloc*>(error)) {
+        number = 7;
+        description = QStringLiteral("Out of memory");
+    }
+    return QStringLiteral("Run-time error '%1':\n\n%2").arg(number).arg(description);
+}
+
+} // namespace app

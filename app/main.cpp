@@ -1,0 +1,52 @@
+// keywright: the Norvik Password Generator window.
+
+#include "FirstPaintHook.h"
+#include "KeywrightApplication.h"
+#include "MessageDisplay.h"
+#include "OverrideBusyPointer.h"
+#include "StartupOptions.h"
+#include "SystemRandomSource.h"
+#include "WidgetMessageBoxes.h"
+#include "frmMain.h"
+
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+QStringList argumentList(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    {
+        // --version and --help answer without a display.
+        QTextStream out(stdout);
+        if (const auto exitCode = app::answerInformationOptions(argumentList(argc, argv), out))
+            return *exitCode;
+    }
+
+    app::KeywrightApplication application(argc, argv);
+    ui::WidgetMessageBoxes boxes;
+    platform::OverrideBusyPointer pointer;
+    ui::MessageDisplay messages;
+    const ui::frmMainServices services(boxes, pointer, messages, runtime::Rnd());
+
+    ui::frmMain* window = nullptr;
+    try {
+        window = new ui::frmMain(services);
+    } catch (const std::exception& error) {
+        application.reportUncaughtError(&error);
+        return app::KeywrightApplication::kUncaughtErrorExitCode;
+    }
+    app::installFirstPaintHook(*window);
+    window->show();
+    // The window destroys itself when closed; the last window closed ends the loop.
+    return application.exec();
+}

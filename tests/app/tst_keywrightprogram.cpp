@@ -1,0 +1,75 @@
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The keywright executable as a user starts it.
+class TestKeywrightProgram : public QObject {
+    Q_OBJECT
+
+    static QProcessEnvironment environment() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("KEYWRIGHT_EXIT_AFTER_FIRST_PAINT"));
+        env.remove(QStringLiteral("KEYWRIGHT_SCREENSHOT"));
+        return env;
+    }
+
+    static int run(const QStringList& arguments, const QProcessEnvironment& env, QString* out) {
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(KEYWRIGHT_EXECUTABLE), arguments);
+        if (!program.waitForFinished(30000)) {
+            program.kill();
+            program.waitForFinished();
+            return -1;
+        }
+        if (out)
+            *out = QString::fromUtf8(program.readAllStandardOutput());
+        return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -2;
+    }
+
+private slots:
+    // Without any display: a window would fail to start, the answers must not.
+    void informationOptionsNeedNoDisplay_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("--version") << "--version"
+                                   << "keywright 1.9.14";
+        QTest::newRow("--help") << "--help"
+                                << "Usage: keywright [options]";
+    }
+    void informationOptionsNeedNoDisplay() {
+        QFETCH(QString, option);
+        QFETCH(QString, firstLine);
+        QProcessEnvironment env = environment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        QString out;
+        QCOMPARE(run({option}, env, &out), 0);
+        QCOMPARE(out.section(QLatin1Char('\n'), 0, 0), firstLine);
+    }
+
+    // The whole start-up: the window loads, is shown and painted, and the program ends.
+    void startsAndPaintsTheWindow() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString picture = dir.filePath(QStringLiteral("window.png"));
+        QProcessEnvironment env = environment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("KEYWRIGHT_SCREENSHOT"), picture);
+        QCOMPARE(run({}, env, nullptr), 0);
+        const QImage image(picture);
+        QCOMPARE(image.size(), QSize(399, 269));
+    }
+
+    void exitsAfterTheFirstPaintWhenAsked() {
+        QProcessEnvironment env = environment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("KEYWRIGHT_EXIT_AFTER_FIRST_PAINT"), QStringLiteral("1"));
+        QCOMPARE(run({}, env, nullptr), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKeywrightProgram)
+#include "tst_keywrightprogram.moc"
