@@ -9,6 +9,7 @@ packages=(
     libssl-dev libbenchmark-dev
     xvfb xauth
     fonts-dejavu-core fonts-dejavu-extra
+    desktop-file-utils appstream dpkg-dev groff-base
 )
 if [ "$#" -gt 0 ]; then
     packages+=("$@")
