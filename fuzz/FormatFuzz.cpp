@@ -4,9 +4,32 @@
 #include "Format.h"
 #include "RuntimeError.h"
 
+#include "NumberReader.h"
+
 #include <QString>
 
+#include <cmath>
+
 namespace fuzz {
+namespace {
+
+// A format of zeros only rounds half away from zero and pads: compare with std::round, which
+// agrees with decimal rounding wherever a whole number and a half are exact doubles.
+void checkZeros(const QString& text, const QString& format) {
+    if (format.isEmpty() || format.size() > 20 || format.count(u'0') != format.size())
+        return;
+    const runtime::NumberReading reading = runtime::readNumber(text, QLocale());
+    if (reading.status != runtime::NumberReading::Status::Number ||
+        !(std::fabs(reading.value) < 1e15))
+        return;
+    QString expected = QString::number(static_cast<qint64>(std::round(std::fabs(reading.value))))
+                           .rightJustified(format.size(), u'0');
+    if (reading.value < 0)
+        expected.prepend(u'-');
+    require(runtime::Format(text, format) == expected, "zeros format disagrees with rounding");
+}
+
+} // namespace
 
 int formatEntry(const std::uint8_t* data, std::size_t size) {
     if (size < 2 || size > 64 * 1024)
@@ -28,6 +51,7 @@ int formatEntry(const std::uint8_t* data, std::size_t size) {
         require(result.size() <= text.size() + 64 * format.size() + 1000, "result too long");
         if (format.isEmpty())
             require(result == text, "an empty format changed the text");
+        checkZeros(text, format);
     } catch (const runtime::RuntimeError& error) {
         require(!settingsValid && error.number() == 5, "unexpected run-time error");
     }
