@@ -36,7 +36,10 @@ int main(int argc, char* argv[]) {
     ui::WidgetMessageBoxes boxes;
     platform::OverrideBusyPointer pointer;
     ui::MessageDisplay messages;
-    const ui::frmMainServices services(boxes, pointer, messages, runtime::Rnd());
+    ui::frmMainServices services(boxes, pointer, messages, runtime::Rnd());
+    services.reportUncaughtError = [&application](const std::exception* error) {
+        application.reportUncaughtError(error);
+    };
 
     ui::frmMain* window = nullptr;
     try {

@@ -205,23 +205,33 @@ void frmMain::createControls() {
 }
 
 void frmMain::connectHandlers() {
-    connect(optPwdTypes, &QButtonGroup::idClicked, this, &frmMain::optPwdTypes_Click);
-    connect(optAlphaCases, &QButtonGroup::idClicked, this, &frmMain::optAlphaCases_Click);
-    connect(Label3, &LinkLabel::clicked, this, &frmMain::Label3_Click);
-    connect(lblURL, &LinkLabel::clicked, this, &frmMain::lblURL_Click);
+    // Every handler runs guarded: an error none of them handles is reported from here and never
+    // unwinds through the toolkit.
+    connect(optPwdTypes, &QButtonGroup::idClicked, this,
+            [this](int index) { guard([&] { optPwdTypes_Click(index); }); });
+    connect(optAlphaCases, &QButtonGroup::idClicked, this,
+            [this](int index) { guard([&] { optAlphaCases_Click(index); }); });
+    connect(Label3, &LinkLabel::clicked, this, [this] { guard([&] { Label3_Click(); }); });
+    connect(lblURL, &LinkLabel::clicked, this, [this] { guard([&] { lblURL_Click(); }); });
     connect(cmdAbout, &QPushButton::clicked, this, [this] {
-        if (settleLengthCheck())
-            cmdAbout_Click();
+        guard([&] {
+            if (settleLengthCheck())
+                cmdAbout_Click();
+        });
     });
     connect(cmdGenerate, &QPushButton::clicked, this, [this] {
-        if (settleLengthCheck())
-            cmdGenerate_Click();
+        guard([&] {
+            if (settleLengthCheck())
+                cmdGenerate_Click();
+        });
     });
     connect(Command1, &QPushButton::clicked, this, [this] {
-        if (settleLengthCheck())
-            Command1_Click();
+        guard([&] {
+            if (settleLengthCheck())
+                Command1_Click();
+        });
     });
-    connect(tmrFadeOut, &QTimer::timeout, this, &frmMain::tmrFadeOut_Timer);
+    connect(tmrFadeOut, &QTimer::timeout, this, [this] { guard([&] { tmrFadeOut_Timer(); }); });
 
     // Generate is the default button: Enter in a text box or on an option presses it.
     for (QLineEdit* box : {txtMasks, txtPwdLong, txtprefix, txtSuffix, txtGeneratedPwd})
@@ -245,7 +255,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             isUserFocusMove(static_cast<QFocusEvent*>(event)->reason())) {
             lengthCheckPending_ = true;
             QMetaObject::invokeMethod(
-                this, [this] { runLengthCheckWhenIdle(); }, Qt::QueuedConnection);
+                this, [this] { guard([&] { runLengthCheckWhenIdle(); }); }, Qt::QueuedConnection);
         }
         break;
     case QEvent::FocusIn:
@@ -254,15 +264,22 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             // A mouse press places the cursor after the focus arrives: select after it.
             if (reason == Qt::MouseFocusReason)
                 QMetaObject::invokeMethod(
-                    this, [this] { txtGeneratedPwd_GotFocus(); }, Qt::QueuedConnection);
+                    this, [this] { guard([&] { txtGeneratedPwd_GotFocus(); }); },
+                    Qt::QueuedConnection);
             else if (isUserFocusMove(reason))
-                txtGeneratedPwd_GotFocus();
+                guard([&] { txtGeneratedPwd_GotFocus(); });
         }
         break;
     default:
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::reportUncaughtError(const std::exception* error) {
+    if (!services_.reportUncaughtError)
+        throw; // on to the application object
+    services_.reportUncaughtError(error);
 }
 
 void frmMain::Form_Load() {
@@ -311,7 +328,7 @@ void frmMain::runLengthCheckWhenIdle() {
     // A box shown while a mouse button is held would swallow its release and leave the
     // pressed button down: wait until it is let go (a click on a button settles it sooner).
     if (QGuiApplication::mouseButtons() != Qt::NoButton) {
-        QTimer::singleShot(kIdlePollMs, this, [this] { runLengthCheckWhenIdle(); });
+        QTimer::singleShot(kIdlePollMs, this, [this] { guard([&] { runLengthCheckWhenIdle(); }); });
         return;
     }
     settleLengthCheck();

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <exception>
 #include <memory>
 
 class QButtonGroup;
@@ -57,6 +58,19 @@ private:
     // The length check runs from the event loop once the focus has left the length box. A
     // button pressed before it ran settles it first; when the check had to show its message
     // box, the press is spent on that box (false).
+    // Runs one handler; an error that escapes it is reported the way the runtime reports it.
+    template <typename Handler> void guard(Handler&& handler) {
+        try {
+            handler();
+        } catch (const std::exception& error) {
+            reportUncaughtError(&error);
+        } catch (...) {
+            reportUncaughtError(nullptr);
+        }
+    }
+    // Called inside the catch block of guard().
+    void reportUncaughtError(const std::exception* error);
+
     bool settleLengthCheck();
     void runLengthCheckWhenIdle();
     void setFormEnabled(bool enabled);

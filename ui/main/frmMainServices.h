@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <exception>
 #include <functional>
 
 namespace ui {
@@ -28,6 +29,10 @@ struct frmMainServices {
     std::function<void()> randomize = runtime::Randomize;
     // The window's opacity; null for the window's own.
     platform::WindowOpacity* opacity = nullptr;
+
+    // Reports an error that escaped a handler, the way the runtime does, and ends the program
+    // (the application object's report). When empty the error goes on to the application.
+    std::function<void(const std::exception* error)> reportUncaughtError;
 
     // Hooks for the About dialog and the home-page link, filled in where those exist; while
     // empty, a click on About or on the link does nothing.

@@ -28,6 +28,8 @@ struct MainWindowWorld {
     std::function<void()> duringRandomize;
     QStringList aboutShown;
     QStringList addressesOpened;
+    // Errors that escaped a handler: the run-time error number, or "other".
+    QStringList uncaughtErrors;
     QPointer<ui::frmMain> window;
 
     MainWindowWorld() { QApplication::setQuitOnLastWindowClosed(false); }
@@ -46,6 +48,11 @@ struct MainWindowWorld {
                 duringRandomize();
         };
         services.opacity = &opacity;
+        services.reportUncaughtError = [this](const std::exception* error) {
+            const auto* runtimeError = dynamic_cast<const runtime::RuntimeError*>(error);
+            uncaughtErrors << (runtimeError ? QString::number(runtimeError->number())
+                                            : QStringLiteral("other"));
+        };
         if (withHooks) {
             services.showAbout = [this] { aboutShown << QStringLiteral("About"); };
             services.openWebAddress = [this](const QString& address) {

@@ -72,6 +72,16 @@ private slots:
         QCOMPARE(world->opacity.calls, loadCalls() + fadeCalls());
     }
 
+    // The tick has no handler of its own: its error is reported, as the runtime reports it.
+    void anErrorInATickIsReported() {
+        world->opacity.failAt = QStringLiteral("205");
+        QTest::mouseClick(world->button("Command1"), Qt::LeftButton);
+        QTRY_VERIFY(!world->uncaughtErrors.isEmpty());
+        QCOMPARE(world->uncaughtErrors.first(), QStringLiteral("6"));
+        QCOMPARE(world->opacity.calls.mid(2, 3), QStringList({"layered", "230", "205"}));
+        QVERIFY(world->boxes.shown.isEmpty());
+    }
+
     void closingByOtherMeansEndsAtOnceWithoutFading() {
         QVERIFY(world->window->close());
         QTRY_VERIFY(world->window.isNull());

@@ -400,6 +400,7 @@ private slots:
         QCOMPARE(pointerMeanwhile, Qt::WaitCursor);
         checkIdleAfterGenerate();
         QVERIFY(world->boxes.shown.isEmpty());
+        QVERIFY(world->uncaughtErrors.isEmpty());
     }
 
     void theMaskShapesTheBody() {

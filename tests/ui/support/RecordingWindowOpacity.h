@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RuntimeError.h"
 #include "WindowOpacity.h"
 
 #include <QString>
@@ -9,7 +10,13 @@
 class RecordingWindowOpacity final : public platform::WindowOpacity {
 public:
     void makeLayered() override { calls.append(QStringLiteral("layered")); }
-    void setOpacity(quint8 alpha) override { calls.append(QString::number(alpha)); }
+    void setOpacity(quint8 alpha) override {
+        calls.append(QString::number(alpha));
+        if (calls.last() == failAt)
+            runtime::raise(runtime::ErrorNumber::Overflow);
+    }
 
     QStringList calls;
+    // An opacity whose setting fails with Overflow, to see how a failing handler is reported.
+    QString failAt;
 };
