@@ -16,6 +16,7 @@
 #include "WidgetWindowOpacity.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFocusEvent>
@@ -395,6 +396,17 @@ void frmMain::cmdGenerate_Click() {
     }
 }
 
+void frmMain::closeEvent(QCloseEvent* event) {
+    // Closed while a password is being made (the window manager can close a disabled window):
+    // the window goes as soon as the composition ends, not under its feet.
+    if (busy_) {
+        closeWhenIdle_ = true;
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
 void frmMain::setFormEnabled(bool enabled) {
     if (!enabled) {
         if (!busy_)
@@ -409,6 +421,8 @@ void frmMain::setFormEnabled(bool enabled) {
         focusBeforeBusy_->setFocus(Qt::OtherFocusReason);
     focusBeforeBusy_ = nullptr;
     busy_ = false;
+    if (closeWhenIdle_)
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void frmMain::Command1_Click() {

@@ -38,6 +38,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
@@ -108,6 +109,7 @@ private:
     // in that span are the toolkit's doing, not the user's.
     bool busy_ = false;
     QPointer<QWidget> focusBeforeBusy_;
+    bool closeWhenIdle_ = false;
     bool lengthCheckPending_ = false;
 };
 

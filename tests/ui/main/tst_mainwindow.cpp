@@ -430,6 +430,23 @@ private slots:
         QCOMPARE(world->focusName(), QStringLiteral("txtMasks"));
     }
 
+    // The window manager can close even a disabled window: it goes once the password is made.
+    void closingWhileComposingWaitsForTheEnd() {
+        world->open();
+        allowDraws(17);
+        bool closedMeanwhile = true;
+        world->random.beforeFirstDraw = [&] {
+            closedMeanwhile = world->window->close();
+            QCoreApplication::processEvents();
+        };
+        world->key(Qt::Key_Return);
+        QVERIFY(!closedMeanwhile);
+        QVERIFY(world->window);
+        QCOMPARE(world->box("txtGeneratedPwd")->text(), QStringLiteral("000000"));
+        QTRY_VERIFY(world->window.isNull());
+        QCOMPARE(world->random.draws(), 17);
+    }
+
     void twoPressesShowOnlyTheSecondPassword() {
         world->open();
         world->random.values = drawsForK3Yw9R();
