@@ -35,29 +35,37 @@ QString reason(const runtime::RuntimeError& error) {
 }
 
 int generate(const cli::Request& request) {
+    qint32 length = 0;
     try {
-        core::PasswordLength(request.settings.lengthText);
+        length = core::PasswordLength(request.settings.lengthText);
     } catch (const runtime::RuntimeError& error) {
         return fail(QStringLiteral("invalid length \"%1\": %2")
                         .arg(request.settings.lengthText, reason(error)));
     }
     runtime::Randomize();
-    runtime::RandomSource& source = runtime::Rnd();
-    core::NoYield noYield;
+    auto* source = dynamic_cast<runtime::SystemRandomSource*>(&runtime::Rnd());
+    if (!source)
+        return fail(QStringLiteral("the system's random generator is unavailable"));
     cli::OutputStream out(STDOUT_FILENO);
+    // One text for all the passwords: each is made in the memory of the one before, which has
+    // been overwritten once written out.
+    QString password;
     for (quint64 i = 0; i < request.count; ++i) {
-        QString password;
         try {
-            password = core::ComposePassword(request.settings, source, noYield);
+            core::ComposePasswordInto(password, request.settings, length, *source);
         } catch (const runtime::RuntimeError& error) {
             // Only the first password can fail (the mask, say): the inputs stay the same.
+            runtime::wipe(password);
             return fail(QStringLiteral("cannot make a password: %1").arg(reason(error)));
         }
         const bool written = out.writeLine(password);
-        runtime::wipe(password);
-        if (!written)
+        runtime::overwrite(password);
+        if (!written) {
+            runtime::wipe(password);
             return 0; // the reader has gone (a closed pipe): end quietly
+        }
     }
+    runtime::wipe(password);
     out.flush();
     return 0;
 }

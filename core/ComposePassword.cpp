@@ -38,18 +38,20 @@ void composeBody(QString& body, qint32 length, const GenerationSettings& setting
     body.resize(std::max<qint32>(length, 0));
     char16_t* chars = reinterpret_cast<char16_t*>(body.data());
     for (qint32 i = 0; i < length; ++i) {
-        qint32 upper = kCapitalZ, lower = kCapitalA;
-        if (settings.type == NumbersOnly) {
-            upper = kDigit9;
-            lower = kDigit0;
-        } else if (settings.type == AlphabetsAndNumbers) {
-            // A coin first: 0 a digit, 1 a capital. The bounds are selected without a branch on
-            // the coin, which no processor can predict.
+        if (settings.type == AlphabetsAndNumbers) {
+            // A coin first, 0 a digit and 1 a capital, then the character's value. The draw is
+            // worked out for both ranges and the coin picks one, so that the character's
+            // arithmetic need not wait for the coin's, and no branch follows the coin.
             const qint32 capital = RandomBetweenFrom(source, 1, 0) != 0 ? 1 : 0;
-            upper = kDigit9 + capital * (kCapitalZ - kDigit9);
-            lower = kDigit0 + capital * (kCapitalA - kDigit0);
+            const float r = source.next();
+            const qint32 letter = RandomBetweenValue(r, kCapitalZ, kCapitalA);
+            const qint32 digit = RandomBetweenValue(r, kDigit9, kDigit0);
+            chars[i] = static_cast<char16_t>(digit + capital * (letter - digit));
+        } else if (settings.type == NumbersOnly) {
+            chars[i] = static_cast<char16_t>(RandomBetweenFrom(source, kDigit9, kDigit0));
+        } else {
+            chars[i] = static_cast<char16_t>(RandomBetweenFrom(source, kCapitalZ, kCapitalA));
         }
-        chars[i] = static_cast<char16_t>(RandomBetweenFrom(source, upper, lower));
         yield();
     }
 
@@ -76,6 +78,31 @@ void composeBody(QString& body, qint32 length, const GenerationSettings& setting
     }
 }
 
+void checkType(const GenerationSettings& settings) {
+    if (settings.type < AlphabetsOnly || settings.type > AlphabetsAndNumbers)
+        runtime::raise(runtime::ErrorNumber::InvalidProcedureCall);
+}
+
+// The mask, then prefix and suffix: the output written into result. An empty mask gives the body
+// back unchanged, so Format is not asked.
+void finish(QString& result, WorkingText& body, const GenerationSettings& settings) {
+    WorkingText masked;
+    if (settings.mask.isEmpty())
+        std::swap(masked.text, body.text);
+    else
+        masked.text = runtime::Format(body.text, settings.mask, runtime::kFirstDayOfWeekSunday,
+                                      runtime::kFirstWeekOfYearJan1);
+    if (settings.prefix.isEmpty() && settings.suffix.isEmpty()) {
+        // Shared with the result, so the working copies are not wiped.
+        runtime::wipe(result);
+        result = std::exchange(masked.text, QString());
+        return;
+    }
+    runtime::wipe(result);
+    result.reserve(settings.prefix.size() + masked.text.size() + settings.suffix.size());
+    result.append(settings.prefix).append(masked.text).append(settings.suffix);
+}
+
 } // namespace
 
 qint32 PasswordLength(const QString& lengthText) {
@@ -89,8 +116,7 @@ QString ComposePassword(const GenerationSettings& settings, runtime::RandomSourc
                         Yield& yield) {
     // The length is converted once, before the first draw.
     const qint32 length = PasswordLength(settings.lengthText);
-    if (settings.type < AlphabetsOnly || settings.type > AlphabetsAndNumbers)
-        runtime::raise(runtime::ErrorNumber::InvalidProcedureCall);
+    checkType(settings);
 
     WorkingText body;
     auto* systemSource = dynamic_cast<runtime::SystemRandomSource*>(&source);
@@ -100,17 +126,25 @@ QString ComposePassword(const GenerationSettings& settings, runtime::RandomSourc
     } else {
         composeBody(body.text, length, settings, source, yield);
     }
-
-    WorkingText masked;
-    masked.text = runtime::Format(body.text, settings.mask, runtime::kFirstDayOfWeekSunday,
-                                  runtime::kFirstWeekOfYearJan1);
-
-    if (settings.prefix.isEmpty() && settings.suffix.isEmpty())
-        return masked.text; // shared with the result, so the working copies are not wiped
     QString result;
-    result.reserve(settings.prefix.size() + masked.text.size() + settings.suffix.size());
-    result.append(settings.prefix).append(masked.text).append(settings.suffix);
+    finish(result, body, settings);
     return result;
+}
+
+void ComposePasswordInto(QString& password, const GenerationSettings& settings, qint32 length,
+                         runtime::SystemRandomSource& source) {
+    checkType(settings);
+    auto nothing = [] {};
+    if (password.size() > std::max<qint32>(length, 0))
+        runtime::overwrite(password); // nothing of the longer text stays behind the new one
+    if (settings.mask.isEmpty() && settings.prefix.isEmpty() && settings.suffix.isEmpty()) {
+        // The body is the whole result: make it in place, in the caller's memory.
+        composeBody(password, length, settings, source, nothing);
+        return;
+    }
+    WorkingText body;
+    composeBody(body.text, length, settings, source, nothing);
+    finish(password, body, settings);
 }
 
 } // namespace core

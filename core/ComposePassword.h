@@ -2,6 +2,7 @@
 
 #include "GenerationSettings.h"
 #include "RandomSource.h"
+#include "SystemRandomSource.h"
 
 #include <QString>
 
@@ -35,5 +36,13 @@ public:
 // failed composition is returned, and its working text is wiped.
 QString ComposePassword(const GenerationSettings& settings, runtime::RandomSource& source,
                         Yield& yield);
+
+// Bulk generation of many passwords with the same settings, with nothing to yield to: the same
+// draws and the same text as ComposePassword, written into password (whose memory is reused and
+// whose earlier contents are overwritten). length is PasswordLength(settings.lengthText), which
+// the caller converts once for all the passwords. Raises the errors of ComposePassword but those
+// of the length.
+void ComposePasswordInto(QString& password, const GenerationSettings& settings, qint32 length,
+                         runtime::SystemRandomSource& source);
 
 } // namespace core
