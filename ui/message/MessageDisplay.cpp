@@ -33,7 +33,15 @@ void MessageDisplay::ShowMessage(const QString& text, qint32 delayMs) {
     }
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->geometry().center() - window->rect().center());
-    window->show();
+    // Shown from the event loop, like any window the loop paints: a message closed before the
+    // loop runs again (the one at start-up) never costs a native window.
+    QMetaObject::invokeMethod(
+        window,
+        [window] {
+            if (!window->isUnloaded())
+                window->show();
+        },
+        Qt::QueuedConnection);
 }
 
 void MessageDisplay::CloseMessage() {

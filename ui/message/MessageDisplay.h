@@ -19,7 +19,8 @@ public:
 
     // Replaces any earlier message window with one showing text, centred on the screen; with a
     // positive delay in milliseconds the window closes itself after it. Returns at once; the
-    // text appears when the event loop next runs. The empty text leaves no window.
+    // window appears when the event loop next runs (a long task lets it run, see
+    // ProcessEventsYield). The empty text leaves no window.
     void ShowMessage(const QString& text, qint32 delayMs = 0);
     // Takes the message window away; harmless when there is none.
     void CloseMessage();

@@ -21,6 +21,9 @@ class TestMessageDisplay : public QObject {
         return count;
     }
 
+    // ShowMessage returns at once; the window appears when the event loop runs.
+    static void letTheLoopRun() { QCoreApplication::processEvents(); }
+
 private slots:
     void cleanup() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -39,6 +42,7 @@ private slots:
         QFETCH(int, lines);
         MessageDisplay display;
         display.ShowMessage(text);
+        letTheLoopRun();
         frmMessage* window = display.current();
         QVERIFY(window);
         QVERIFY(window->isVisible());
@@ -88,6 +92,7 @@ private slots:
         display.ShowMessage(QStringLiteral("first"));
         QPointer<frmMessage> first = display.current();
         display.ShowMessage(QStringLiteral("second"));
+        letTheLoopRun();
         QVERIFY(display.current() != first.data());
         QCOMPARE(display.current()->Label1()->text(), QStringLiteral("second"));
         QCOMPARE(visibleMessageWindows(), 1);
@@ -103,9 +108,13 @@ private slots:
     void emptyTextLeavesNoWindow() {
         QFETCH(bool, showingBefore);
         MessageDisplay display;
-        if (showingBefore)
+        if (showingBefore) {
             display.ShowMessage(QStringLiteral("Please wait while loading ..."));
+            letTheLoopRun();
+            QCOMPARE(visibleMessageWindows(), 1);
+        }
         display.ShowMessage(QString());
+        letTheLoopRun();
         QVERIFY(!display.current());
         QCOMPARE(visibleMessageWindows(), 0);
     }
@@ -113,11 +122,27 @@ private slots:
     void closeMessageTakesTheWindowAway() {
         MessageDisplay display;
         display.ShowMessage(QStringLiteral("Please wait while loading ..."));
+        letTheLoopRun();
         QPointer<frmMessage> window = display.current();
+        QVERIFY(window->isVisible());
         display.CloseMessage();
         QVERIFY(!display.current());
         QCOMPARE(visibleMessageWindows(), 0);
         QTRY_VERIFY(window.isNull());
+    }
+
+    // The message at start-up is closed before the event loop first runs: it must cost no
+    // native window.
+    void aMessageClosedBeforeTheLoopRunsNeverReachesTheScreen() {
+        MessageDisplay display;
+        display.ShowMessage(QStringLiteral("Please wait while loading ..."));
+        QPointer<frmMessage> window = display.current();
+        display.CloseMessage();
+        QVERIFY(window);
+        QVERIFY(!window->testAttribute(Qt::WA_WState_Created));
+        letTheLoopRun();
+        QVERIFY(!window || !window->isVisible());
+        QCOMPARE(visibleMessageWindows(), 0);
     }
 
     void closeMessageWithoutAWindowIsHarmless() {
