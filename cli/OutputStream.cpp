@@ -6,7 +6,7 @@
 
 namespace cli {
 namespace {
-constexpr std::size_t kFlushAt = 64 * 1024;
+constexpr std::size_t kFlushAt = std::size_t{64} * 1024;
 }
 
 OutputStream::OutputStream(int fd) : fd_(fd) {

@@ -10,6 +10,7 @@ packages=(
     xvfb xauth
     fonts-dejavu-core fonts-dejavu-extra
     desktop-file-utils appstream dpkg-dev groff-base
+    clang-tidy
 )
 if [ "$#" -gt 0 ]; then
     packages+=("$@")

@@ -23,7 +23,8 @@ DecimalDigits DecimalDigits::fromMagnitude(double value) {
         if (text[i] != '.')
             result.digits_.push_back(text[i]);
     }
-    result.pointPosition_ = std::atoi(text.c_str() + e + 1) + 1;
+    // The exponent comes from to_chars above, always a valid whole number.
+    result.pointPosition_ = std::atoi(text.c_str() + e + 1) + 1; // NOLINT(cert-err34-c)
     while (!result.digits_.empty() && result.digits_.back() == '0')
         result.digits_.pop_back();
     return result;

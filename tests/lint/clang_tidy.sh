@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Runs clang-tidy, with the .clang-tidy at the root, over the project's own sources in a build's
+# compile_commands.json (tests, benchmarks, fuzz targets and generated files left out). Any
+# finding fails.
+# Usage: clang_tidy.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$1
+source=$2
+runner=$(command -v run-clang-tidy-14 || command -v run-clang-tidy || true)
+tidy=$(command -v clang-tidy-14 || command -v clang-tidy || true)
+if [ -z "$runner" ] || [ -z "$tidy" ]; then
+    echo "clang-tidy is not installed (scripts/deps.sh installs it)" >&2
+    exit 1
+fi
+own="^$source/(app|cli|core|platform|ui)/"
+"$runner" -quiet -p "$build" -clang-tidy-binary "$tidy" -j "$(nproc)" \
+    -header-filter="$own" "$own.*\\.cpp\$" 2>&1 |
+    sed -e "s/\x1b\[[0-9;]*m//g" | grep -vE "^[0-9]+ warnings? (and [0-9]+ errors? )?generated|^Suppressed [0-9]+ warnings|^Use -header-filter|^\S*clang-tidy\S* |^$" ||
+    true
+exit "${PIPESTATUS[0]}"
