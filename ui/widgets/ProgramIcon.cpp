@@ -10,7 +10,10 @@ namespace ui {
 QIcon programIcon() {
     registerIconResources();
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 256})
+    // The sizes window managers show; every window hands them all to the window system, so a
+    // 256-pixel image (a quarter of a megabyte) would travel with each message window. Larger
+    // icons come from the desktop entry's icon theme.
+    for (const int size : {16, 24, 32, 48})
         icon.addFile(QStringLiteral(":/keywright/icons/keywright-%1.png").arg(size),
                      QSize(size, size));
     return icon;

@@ -1,6 +1,5 @@
 #include "LinkLabel.h"
 #include "ProgramFont.h"
-#include "Twips.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -9,21 +8,6 @@ class TestWidgets : public QObject {
     Q_OBJECT
 
 private slots:
-    void twipsRoundToTheNearestPixel_data() {
-        QTest::addColumn<int>("twips");
-        QTest::addColumn<int>("pixels");
-        QTest::newRow("client width") << 5985 << 399;
-        QTest::newRow("client height") << 4035 << 269;
-        QTest::newRow("Label1 top, not a whole pixel") << 775 << 52;
-        QTest::newRow("half a pixel less") << 7 << 0;
-        QTest::newRow("half a pixel") << 8 << 1;
-    }
-    void twipsRoundToTheNearestPixel() {
-        QFETCH(int, twips);
-        QFETCH(int, pixels);
-        QCOMPARE(ui::twipsToPixels(twips), pixels);
-    }
-
     void fontIsTahomaOrTheFallbackAtPixelSizes_data() {
         QTest::addColumn<double>("points");
         QTest::addColumn<int>("pixels");
@@ -41,17 +25,6 @@ private slots:
         QVERIFY2(info.family() == QLatin1String(ui::kDesignFamily) ||
                      info.family() == QLatin1String(ui::kFallbackFamily),
                  qPrintable(info.family()));
-    }
-
-    void linkLabelHasTheLinkStyle() {
-        QWidget window;
-        window.setFont(ui::programFont(8.25));
-        ui::LinkLabel label(QStringLiteral("Clear"), &window);
-        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        QVERIFY(label.font().underline());
-        QCOMPARE(label.font().pixelSize(), 11); // the rest of the font comes from the window
-        QCOMPARE(label.cursor().shape(), Qt::CrossCursor);
-        QCOMPARE(label.textFormat(), Qt::PlainText);
     }
 
     void aClickIsAPressAndReleaseOfTheLeftButtonOverTheLabel_data() {

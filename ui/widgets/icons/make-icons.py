@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws the program icon (a gold key above a white password field with four dots, on a blue
-tile) as PNG files of 16, 24, 32, 48 and 256 pixels into this folder. Python's standard library
+tile) as PNG files of 16, 24, 32 and 48 pixels into this folder. Python's standard library
 only; run it again after changing the drawing and commit the PNG files."""
 
 import math
@@ -89,7 +89,7 @@ def png(size, raw):
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    for size in (16, 24, 32, 48, 256):
+    for size in (16, 24, 32, 48):
         samples = max(2, math.ceil(64 / size))
         with open(os.path.join(here, f"keywright-{size}.png"), "wb") as out:
             out.write(png(size, render(size, samples)))
