@@ -2,10 +2,11 @@
 # The main window under load (bench/window_soak.cpp): 10,000 presses of Generate with the
 # resident memory before and after, 1,000 presses of Enter with random length texts, and the
 # time of one press at L = 255 and L = 65,535. Headless (offscreen platform).
-# Usage: bench/window.sh [build-dir]   (default: build-bench, a Release build)
+# Usage: bench/window.sh [build-dir [test function...]]   (default: build-bench, a Release build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-bench}
+[ "$#" -gt 0 ] && shift
 
 ./scripts/deps.sh
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DKEYWRIGHT_BUILD_TESTS=OFF >/dev/null
