@@ -1,0 +1,103 @@
+#include "AboutDialogLayout.h"
+
+#include "Twips.h"
+
+#include <QLabel>
+#include <QTextLayout>
+#include <QWidget>
+
+#include <algorithm>
+#include <map>
+
+namespace ui {
+
+// clang-format off
+const std::array<AboutPlacement, 8> kAboutDialogLayout = {{
+    // Control      Left  Top   Width Height TabIndex Sizing
+    {"cmdOK",       2940, 2235, 1260, 345,   0},
+    {"cmdSysInfo",  4320, 2235, 1245, 345,   1},
+    {"Label2",       360, 1470, 5205, 390,   7, AboutPlacement::WrapToWidth},
+    {"lblHelp",     1365, 1185, 2730, 195,   6, AboutPlacement::FitText, 0, "Label1"},
+    {"Label1",       360,  795, 5205, 585,   5, AboutPlacement::WrapToWidth},
+    {"lblURL",        75, 2355, 2370, 195,   4, AboutPlacement::FitText, 2865}, // left of OK
+    {"lblTitle",     165,  210, 1830, 270,   2, AboutPlacement::FitText},
+    {"lblVersion",   210,  480,  525, 195,   3, AboutPlacement::FitText},
+}};
+
+const std::array<AboutLine, 2> kAboutDialogLines = {{
+    // Line1    Left  Y     Right Width Colour
+    /* (1) */ {   90, 2055, 5654, 1,    0x808080},  // grey, above
+    /* (0) */ {  105, 2070, 5654, 2,    0xFFFFFF},  // white, wider
+}};
+// clang-format on
+
+namespace {
+// Where the last line of a word-wrapped label's text ends, in the label's parent.
+QRect lastLine(const QLabel& label) {
+    QTextLayout layout(label.text(), label.font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QRectF last;
+    qreal top = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label.width());
+        line.setPosition({0, top});
+        last = line.naturalTextRect();
+        top += line.height();
+    }
+    layout.endLayout();
+    return last.toAlignedRect().translated(label.pos());
+}
+
+// Moves text to the right of the last line of label when the two would meet.
+void follow(QRect& text, const QLabel& label) {
+    const QRect line = lastLine(label);
+    const int space = label.fontMetrics().horizontalAdvance(u' ');
+    if (line.top() < text.bottom() && text.top() < line.bottom() &&
+        text.left() < line.right() + space)
+        text.moveLeft(line.right() + space);
+}
+} // namespace
+
+void applyAboutDialogLayout(QWidget& dialog) {
+    dialog.setFixedSize(twipsToPixels(kAboutClientWidth), twipsToPixels(kAboutClientHeight));
+    std::map<int, QWidget*> tabOrder;
+    for (const AboutPlacement& row : kAboutDialogLayout) {
+        auto* control = dialog.findChild<QWidget*>(QString::fromLatin1(row.name));
+        if (!control)
+            continue;
+        QRect geometry = twipsToRect(row.left, row.top, row.width, row.height);
+        if (row.sizing == AboutPlacement::FitText) {
+            geometry.setSize(control->sizeHint());
+            if (row.maxRight != 0)
+                geometry.setWidth(
+                    std::min(geometry.width(), twipsToPixels(row.maxRight) - geometry.left()));
+        } else if (row.sizing == AboutPlacement::WrapToWidth)
+            geometry.setHeight(control->heightForWidth(geometry.width()));
+        control->setGeometry(geometry);
+        if (control->focusPolicy() != Qt::NoFocus)
+            tabOrder.emplace(row.tabIndex, control);
+    }
+    // Once every label has its place and width.
+    for (const AboutPlacement& row : kAboutDialogLayout) {
+        if (row.follows == nullptr)
+            continue;
+        auto* control = dialog.findChild<QWidget*>(QString::fromLatin1(row.name));
+        auto* label = dialog.findChild<QLabel*>(QString::fromLatin1(row.follows));
+        if (!control || !label)
+            continue;
+        QRect geometry = control->geometry();
+        follow(geometry, *label);
+        control->setGeometry(geometry);
+    }
+    QWidget* previous = nullptr;
+    for (const auto& [tabIndex, control] : tabOrder) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "frmAboutServices.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace ui {
+
+class LinkLabel;
+
+// The About dialog: title, version, where help is found, the help and home page links, and
+// System Info. Fixed size, centred on the screen, modal. Each About builds a new one, so its
+// load handler runs every time.
+class frmAbout final : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAbout(const frmAboutServices& services, QWidget* parent = nullptr);
+
+    // Shows a freshly loaded dialog modally and returns when it has been closed.
+    static void showModal(const frmAboutServices& services);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void createControls();
+    void Form_Load();
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+    void lblHelp_Click();
+    void lblURL_Click();
+
+    frmAboutServices services_;
+
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdSysInfo = nullptr;
+    QLabel* Label2 = nullptr;
+    LinkLabel* lblHelp = nullptr;
+    QLabel* Label1 = nullptr;
+    LinkLabel* lblURL = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+};
+
+} // namespace ui
