@@ -1,12 +1,17 @@
 // keywright: the Norvik Password Generator window.
 
+#include "DetachedProgramStarter.h"
+#include "DiskFileFinder.h"
 #include "FirstPaintHook.h"
 #include "KeywrightApplication.h"
 #include "MessageDisplay.h"
 #include "OverrideBusyPointer.h"
 #include "StartupOptions.h"
 #include "SystemRandomSource.h"
+#include "SystemRegistry.h"
+#include "WebLink.h"
 #include "WidgetMessageBoxes.h"
+#include "frmAbout.h"
 #include "frmMain.h"
 
 #include <QTextStream>
@@ -36,7 +41,15 @@ int main(int argc, char* argv[]) {
     ui::WidgetMessageBoxes boxes;
     platform::OverrideBusyPointer pointer;
     ui::MessageDisplay messages;
+    const std::unique_ptr<platform::RegistryReader> registry = platform::makeSystemRegistry();
+    platform::DetachedProgramStarter starter;
+    platform::DiskFileFinder files;
+    const ui::frmAboutServices about{{*registry, starter, files}, boxes};
     ui::frmMainServices services(boxes, pointer, messages, runtime::Rnd());
+    services.showAbout = [&about] { ui::frmAbout::showModal(about); };
+    services.openWebAddress = [&about](const QString& address) {
+        ui::openWebLink(about.platform, about.boxes, address);
+    };
     services.reportUncaughtError = [&application](const std::exception* error) {
         application.reportUncaughtError(error);
     };
