@@ -5,12 +5,14 @@
 #include "ComposePassword.h"
 #include "Conversions.h"
 #include "LinkLabel.h"
+#include "MainWindowAccessibility.h"
 #include "MainWindowLayout.h"
 #include "MessageDisplay.h"
 #include "ProcessEventsYield.h"
 #include "ProgramFont.h"
 #include "ProgramIcon.h"
 #include "RuntimeError.h"
+#include "SecretCopy.h"
 #include "StringOps.h"
 #include "WebAddresses.h"
 #include "WidgetWindowOpacity.h"
@@ -145,6 +147,7 @@ frmMain::frmMain(const frmMainServices& services, QWidget* parent)
 
     createControls();
     applyMainWindowLayout(*this);
+    applyMainWindowAccessibility(*this);
     connectHandlers();
     Form_Load();
     txtMasks->setFocus();
@@ -165,6 +168,7 @@ void frmMain::createControls() {
     txtGeneratedPwd->setReadOnly(true);
     txtGeneratedPwd->setAlignment(Qt::AlignCenter);
     txtGeneratedPwd->setFont(programFont(9));
+    new SecretCopy(txtGeneratedPwd); // a copied password is marked as secret
 
     frPwdCase = new CaptionedFrame(QStringLiteral("Password case"), this);
     frPwdCase->setObjectName(QStringLiteral("frPwdCase"));

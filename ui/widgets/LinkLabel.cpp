@@ -1,10 +1,15 @@
 #include "LinkLabel.h"
 
+#include "LinkLabelAccessible.h"
+
 #include <QMouseEvent>
 
 namespace ui {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    // Shown to assistive technology as a link; before anything below can make Qt look up (and
+    // keep) the label's accessible interface.
+    LinkLabelAccessible::install();
     setTextFormat(Qt::PlainText);
     // Only the underline is set here: family and size come from the window.
     QFont underlined;

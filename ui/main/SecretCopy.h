@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+class QLineEdit;
+class QMimeData;
+
+namespace ui {
+
+// Copying from a box that shows a password: the copy keys (Ctrl+C, Ctrl+Insert) and the context
+// menu's Copy put the selected text on the clipboard marked as secret, so that clipboard managers
+// keep it out of their history. Selecting, the menu's other entries and everything else stay as
+// the box has them. Lives as long as the box.
+class SecretCopy final : public QObject {
+    Q_OBJECT
+public:
+    explicit SecretCopy(QLineEdit* box);
+
+    // The clipboard data for a password: the text, and the hint for clipboard managers.
+    static QMimeData* secretMimeData(const QString& text);
+    static constexpr char kHintFormat[] = "x-kde-passwordManagerHint";
+
+    // Copies the box's selection, if any, as the copy keys do.
+    void copy();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showContextMenu(const QPoint& globalPosition);
+
+    QLineEdit* box_;
+};
+
+} // namespace ui
