@@ -1,5 +1,8 @@
 // The program icon as the desktop and Windows take it: every PNG of the hicolor theme and every
-// image of the .ico at its size, square, with a transparent corner; the SVG square.
+// image of the .ico at its size, square, with a transparent corner; the SVG square; the windows'
+// icon the same artwork.
+
+#include "ProgramIcon.h"
 
 #include <QFile>
 #include <QImage>
@@ -62,6 +65,26 @@ private slots:
         QCOMPARE(sizes, (QList<int>{16, 24, 32, 48, 256}));
     }
 
+    // The windows show the same artwork as the desktop: the program's icon resource is made of
+    // the theme's PNGs.
+    void windowIconIsTheArtwork_data() {
+        QTest::addColumn<int>("size");
+        for (int size : {16, 24, 32, 48})
+            QTest::addRow("%d", size) << size;
+    }
+    void windowIconIsTheArtwork() {
+        QFETCH(int, size);
+        const QImage shown = ui::programIcon()
+                                 .pixmap(QSize(size, size))
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage artwork =
+            QImage(QStringLiteral("%1/hicolor/%2x%2/apps/%3.png").arg(kIcons).arg(size).arg(kAppId))
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(shown.size(), QSize(size, size));
+        QVERIFY(shown == artwork);
+    }
+
     // The scalable icon: an SVG document on a square canvas.
     void scalableSvg() {
         QFile file(QStringLiteral("%1/%2.svg").arg(kIcons, kAppId));
@@ -81,5 +104,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestProgramIcon)
+QTEST_MAIN(TestProgramIcon)
 #include "tst_programicon.moc"
