@@ -38,6 +38,7 @@ int main(int argc, char* argv[]) {
     }
 
     app::KeywrightApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(KEYWRIGHT_APP_ID));
     ui::WidgetMessageBoxes boxes;
     platform::OverrideBusyPointer pointer;
     ui::MessageDisplay messages;

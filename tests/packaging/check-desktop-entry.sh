@@ -38,7 +38,8 @@ expect Type Application
 expect Exec keywright
 expect Icon "$id"
 expect Categories 'Utility;Security;Qt;'
-expect StartupWMClass Keywright
+# The window's WM_CLASS under X11, as Qt sets it from the program name.
+expect StartupWMClass keywright
 expect SingleMainWindow true
 expect Terminal false
 if ! grep -q '^Keywords=.*password' "$file"; then
