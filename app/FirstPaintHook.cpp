@@ -1,8 +1,10 @@
 #include "FirstPaintHook.h"
 
-#include <QCoreApplication>
+#include <QAbstractButton>
+#include <QApplication>
 #include <QEvent>
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 
 namespace app {
@@ -25,14 +27,38 @@ public:
 
 private:
     void finish() {
-        if (!screenshotPath_.isEmpty() && !window_.grab().save(screenshotPath_))
-            qWarning("keywright: cannot save the screenshot to %s", qPrintable(screenshotPath_));
-        QCoreApplication::quit();
+        save(window_, screenshotPath_);
+        const QString aboutPath = qEnvironmentVariable("KEYWRIGHT_SCREENSHOT_ABOUT");
+        auto* about = window_.findChild<QAbstractButton*>(QStringLiteral("cmdAbout"));
+        if (aboutPath.isEmpty() || !about) {
+            QCoreApplication::quit();
+            return;
+        }
+        // The About dialog runs its own modal loop: it is pictured from inside that loop once it
+        // has been shown and painted, and quitting ends both loops.
+        auto* poll = new QTimer(this);
+        poll->setInterval(100);
+        connect(poll, &QTimer::timeout, this, [this, poll, aboutPath] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog || !dialog->isVisible() || ++polls_ < 3)
+                return;
+            poll->stop();
+            save(*dialog, aboutPath);
+            QCoreApplication::quit();
+        });
+        poll->start();
+        about->click();
+    }
+
+    static void save(QWidget& widget, const QString& path) {
+        if (!path.isEmpty() && !widget.grab().save(path))
+            qWarning("keywright: cannot save the screenshot to %s", qPrintable(path));
     }
 
     QWidget& window_;
     QString screenshotPath_;
     bool seen_ = false;
+    int polls_ = 0;
 };
 
 } // namespace

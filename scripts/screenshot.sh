@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Takes the picture of the main window shown in README.md: builds keywright (Release, into
-# build/ like run.sh), starts it under Xvfb and saves the window as painted on its first frame
-# to docs/screenshots/main-window.png (KEYWRIGHT_SCREENSHOT).
+# Takes the pictures shown in README.md: builds keywright (Release, into build/ like run.sh),
+# starts it under Xvfb and saves the window as painted on its first frame to
+# docs/screenshots/main-window.png (KEYWRIGHT_SCREENSHOT), then the About dialog to
+# docs/screenshots/about-dialog.png (KEYWRIGHT_SCREENSHOT_ABOUT).
 #   BUILD_DIR=build-x scripts/screenshot.sh    another build directory
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,7 +15,11 @@ cmake --build "$build" -j2 --target keywright >/dev/null
 
 mkdir -p docs/screenshots
 picture="$PWD/docs/screenshots/main-window.png"
-rm -f "$picture"
-KEYWRIGHT_SCREENSHOT="$picture" xvfb-run -a -s "-screen 0 1024x768x24" "$build/app/keywright"
-[ -s "$picture" ] || { echo "no screenshot was written" >&2; exit 1; }
-echo "$picture"
+about="$PWD/docs/screenshots/about-dialog.png"
+rm -f "$picture" "$about"
+KEYWRIGHT_SCREENSHOT="$picture" KEYWRIGHT_SCREENSHOT_ABOUT="$about" \
+    xvfb-run -a -s "-screen 0 1024x768x24" "$build/app/keywright"
+for file in "$picture" "$about"; do
+    [ -s "$file" ] || { echo "no screenshot was written to $file" >&2; exit 1; }
+    echo "$file"
+done
