@@ -63,7 +63,7 @@ int main(int argc, char* argv[]) {
     add<QRadioButton>(&window, "Numbers only", 209, 81, 111, 17);
     add<QRadioButton>(&window, "Alphabets only", 208, 61, 112, 17);
     add<QLabel>(&window, "Clear", 366, 159, 25, 13);
-    add<QLabel>(&window, "https://www.norvik.example/keywright/", 180, 5, 214, 13);
+    add<QLabel>(&window, "https://norvik.example/keywright/", 180, 5, 214, 13);
     add<QLabel>(&window, "Copyright 2026 Norvik.", 3, 245, 229, 22);
     add<QLabel>(&window, "Prefix", 10, 94, 28, 13);
     add<QLabel>(&window, "Suffix", 121, 94, 28, 13);

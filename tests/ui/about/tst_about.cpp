@@ -156,6 +156,22 @@ private slots:
         }
     }
 
+    // With the build's host, the one-line labels show their whole text: the home link, held to
+    // the left of OK, is not cut.
+    void oneLineLabelsShowTheirWholeText() {
+        AboutWorld world;
+        ui::frmAbout dialog(world.services);
+        for (const char* name : {"lblTitle", "lblVersion", "lblHelp", "lblURL"}) {
+            auto* label = control<QLabel>(dialog, name);
+            const int needed = label->fontMetrics().horizontalAdvance(label->text());
+            QVERIFY2(label->contentsRect().width() >= needed,
+                     qPrintable(QStringLiteral("%1: %2 of %3 pixels")
+                                    .arg(name)
+                                    .arg(label->contentsRect().width())
+                                    .arg(needed)));
+        }
+    }
+
     // The sentence ends before its link begins on the row they share.
     void helpLinkFollowsItsSentence() {
         AboutWorld world;

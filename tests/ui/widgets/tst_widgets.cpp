@@ -39,7 +39,7 @@ private slots:
         QFETCH(int, button);
         QFETCH(QPoint, releaseAt);
         QFETCH(int, clicks);
-        ui::LinkLabel label(QStringLiteral("https://www.norvik.example/keywright/"));
+        ui::LinkLabel label(QStringLiteral("https://norvik.example/keywright/"));
         label.resize(label.sizeHint());
         label.show();
         QVERIFY(QTest::qWaitForWindowExposed(&label));
