@@ -47,9 +47,10 @@ bool OutputStream::flush() {
         const ssize_t n = ::write(fd_, buffer_.data() + written, buffer_.size() - written);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n <= 0) {
             failed_ = true;
-        else
+            error_ = n < 0 ? errno : EIO;
+        } else
             written += static_cast<std::size_t>(n);
     }
     explicit_bzero(buffer_.data(), buffer_.size());

@@ -19,11 +19,14 @@ public:
     // Appends the text and a line feed; false once the output can no longer be written.
     bool writeLine(const QString& text);
     bool flush();
+    // The errno of the write that failed (EPIPE for a reader that has gone), 0 while none has.
+    int error() const { return error_; }
 
 private:
     int fd_;
     std::string buffer_;
     bool failed_ = false;
+    int error_ = 0;
 };
 
 } // namespace cli

@@ -11,13 +11,16 @@
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr int kOutputError = 1;
 
 void printLine(FILE* stream, const QString& text) {
     const QByteArray utf8 = text.toUtf8();
@@ -28,6 +31,24 @@ void printLine(FILE* stream, const QString& text) {
 int fail(const QString& message) {
     printLine(stderr, QStringLiteral("keywright-cli: ") + message);
     return kUsageError;
+}
+
+// A reader that has gone (a closed pipe) ends the program quietly; any other failure to write (a
+// full disk) is reported, so that a script does not take missing output for success.
+int outputFailed(int error) {
+    if (error == EPIPE)
+        return 0;
+    printLine(stderr, QStringLiteral("keywright-cli: cannot write the output: %1")
+                          .arg(QString::fromLocal8Bit(std::strerror(error))));
+    return kOutputError;
+}
+
+// Prints the one line of a command other than generation, and reports a failed write.
+int printResult(const QString& text) {
+    printLine(stdout, text);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return outputFailed(errno);
+    return 0;
 }
 
 QString reason(const runtime::RuntimeError& error) {
@@ -62,12 +83,11 @@ int generate(const cli::Request& request) {
         runtime::overwrite(password);
         if (!written) {
             runtime::wipe(password);
-            return 0; // the reader has gone (a closed pipe): end quietly
+            return outputFailed(out.error());
         }
     }
     runtime::wipe(password);
-    out.flush();
-    return 0;
+    return out.flush() ? 0 : outputFailed(out.error());
 }
 
 // The strength of the passwords, worked out from the rules that make them; no password is made.
@@ -79,17 +99,15 @@ int entropy(const cli::Request& request) {
         return fail(QStringLiteral("invalid length \"%1\": %2")
                         .arg(request.settings.lengthText, reason(error)));
     }
-    printLine(stdout, QStringLiteral("%1%2 bits")
-                          .arg(result.exact ? QString() : QStringLiteral("at most "))
-                          .arg(result.bits, 0, 'f', 2));
-    return 0;
+    return printResult(QStringLiteral("%1%2 bits")
+                           .arg(result.exact ? QString() : QStringLiteral("at most "))
+                           .arg(result.bits, 0, 'f', 2));
 }
 
 int formatText(const cli::Request& request) {
     try {
-        printLine(stdout, runtime::Format(request.text, request.mask, request.firstDayOfWeek,
-                                          request.firstWeekOfYear));
-        return 0;
+        return printResult(runtime::Format(request.text, request.mask, request.firstDayOfWeek,
+                                           request.firstWeekOfYear));
     } catch (const runtime::RuntimeError& error) {
         return fail(QStringLiteral("cannot format \"%1\" with \"%2\": %3")
                         .arg(request.text, request.mask, reason(error)));
@@ -106,8 +124,7 @@ int main(int argc, char* argv[]) {
     switch (request.kind) {
     case cli::Request::Kind::Help:
     case cli::Request::Kind::Version:
-        printLine(stdout, request.message);
-        return 0;
+        return printResult(request.message);
     case cli::Request::Kind::Error:
         return fail(request.message);
     case cli::Request::Kind::FormatText:

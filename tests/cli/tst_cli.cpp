@@ -172,6 +172,31 @@ private slots:
         QCOMPARE(distinct.size(), 20000);
     }
 
+    // Output that cannot be written (a full disk) is a failure, unlike a reader that has gone:
+    // one line on standard error, status 1, so that a script does not take it for success.
+    void unwritableOutputFails_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("one password") << QStringList{};
+        QTest::newRow("many passwords") << QStringList{"-l", "16", "-n", "100000"};
+        QTest::newRow("format") << QStringList{"format", "abc", "@@@"};
+        QTest::newRow("entropy") << QStringList{"--entropy"};
+        QTest::newRow("version") << QStringList{"--version"};
+    }
+    void unwritableOutputFails() {
+        QFETCH(QStringList, arguments);
+        if (!QFile::exists("/dev/full"))
+            QSKIP("no /dev/full on this system");
+        QProcess process;
+        process.setStandardOutputFile("/dev/full");
+        process.start(QStringLiteral(KEYWRIGHT_CLI_PATH), arguments);
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        const QString errors = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(errors.startsWith("keywright-cli: cannot write the output: "), qPrintable(errors));
+        QCOMPARE(errors.count(u'\n'), 1);
+    }
+
     // A reader that goes away ends the program quietly, however many passwords were asked for.
     void closedPipeEndsQuietly() {
         QProcess producer;
