@@ -18,6 +18,18 @@ OutputStream::~OutputStream() {
     explicit_bzero(buffer_.data(), buffer_.capacity());
 }
 
+// Room for bytes more without the buffer moving: a move would leave the passwords already in it
+// behind in freed memory. A line longer than the whole buffer grows it once it has been emptied.
+bool OutputStream::makeRoom(std::size_t bytes) {
+    if (buffer_.size() + bytes <= buffer_.capacity())
+        return true;
+    if (!flush())
+        return false;
+    if (bytes > buffer_.capacity())
+        buffer_.reserve(bytes);
+    return true;
+}
+
 bool OutputStream::writeLine(const QString& text) {
     if (failed_)
         return false;
@@ -27,6 +39,8 @@ bool OutputStream::writeLine(const QString& text) {
     for (qsizetype i = 0; i < size && ascii; ++i)
         ascii = chars[i].unicode() < 0x80;
     if (ascii) {
+        if (!makeRoom(static_cast<std::size_t>(size) + 1))
+            return false;
         const std::size_t at = buffer_.size();
         buffer_.resize(at + static_cast<std::size_t>(size));
         char* out = buffer_.data() + at;
@@ -34,8 +48,12 @@ bool OutputStream::writeLine(const QString& text) {
             out[i] = static_cast<char>(chars[i].unicode());
     } else {
         QByteArray utf8 = text.toUtf8();
-        buffer_.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+        const bool room = makeRoom(static_cast<std::size_t>(utf8.size()) + 1);
+        if (room)
+            buffer_.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
         explicit_bzero(utf8.data(), static_cast<std::size_t>(utf8.size()));
+        if (!room)
+            return false;
     }
     buffer_.push_back('\n');
     return buffer_.size() < kFlushAt || flush();

@@ -23,6 +23,8 @@ public:
     int error() const { return error_; }
 
 private:
+    bool makeRoom(std::size_t bytes);
+
     int fd_;
     std::string buffer_;
     bool failed_ = false;

@@ -50,6 +50,11 @@ private slots:
         QTest::newRow("mask") << QStringList{"-l", "8", "-m", "@@@@-@@@@", "-c", "lower"} << 1
                               << "^[0-9a-z]{4}-[0-9a-z]{4}$";
         QTest::newRow("zero length") << QStringList{"-l", "0", "-p", "x"} << 1 << "^x$";
+        QTest::newRow("longest passwords")
+            << QStringList{"-l", "65535", "-n", "3", "-t", "digits"} << 3 << "^[0-9]{65535}$";
+        QTest::newRow("longest passwords, longer than the output buffer")
+            << QStringList{"-l", "65535", "-n", "3", "-t", "letters", "-c", "upper", "-p", "й"} << 3
+            << "^й[A-Z]{65535}$";
         QTest::newRow("non-ASCII prefix")
             << QStringList{"-p", "ключ", "-l", "4"} << 1 << "^ключ[0-9A-Za-z]{4}$";
     }
