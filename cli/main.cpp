@@ -63,7 +63,11 @@ int generate(const cli::Request& request) {
         return fail(QStringLiteral("invalid length \"%1\": %2")
                         .arg(request.settings.lengthText, reason(error)));
     }
-    runtime::Randomize();
+    try {
+        runtime::Randomize();
+    } catch (const runtime::RuntimeError& error) {
+        return fail(QStringLiteral("cannot make a password: %1").arg(reason(error)));
+    }
     auto* source = dynamic_cast<runtime::SystemRandomSource*>(&runtime::Rnd());
     if (!source)
         return fail(QStringLiteral("the system's random generator is unavailable"));
