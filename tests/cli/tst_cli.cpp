@@ -71,6 +71,33 @@ private slots:
             QVERIFY2(expression.match(line).hasMatch(), qPrintable(line));
     }
 
+    // The defaults are the window's: length 6, letters and digits, mixed case (the last character
+    // a capital when it is a letter). Over thousands of passwords every kind of character shows
+    // up that the settings allow, and none that they do not.
+    void defaultsAreTheWindows_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("digits");
+        QTest::addColumn<bool>("small");
+        QTest::newRow("defaults") << QStringList{} << true << true;
+        QTest::newRow("letters") << QStringList{"-t", "letters"} << false << true;
+        QTest::newRow("upper") << QStringList{"-c", "upper"} << true << false;
+    }
+    void defaultsAreTheWindows() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, digits);
+        QFETCH(bool, small);
+        const Run run = runCli(arguments + QStringList{"-n", "2000"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines.size(), 2000);
+        const QString all = run.lines.join(QString());
+        QCOMPARE(all.contains(QRegularExpression("[0-9]")), digits);
+        QCOMPARE(all.contains(QRegularExpression("[a-z]")), small);
+        QVERIFY(all.contains(QRegularExpression("[A-Z]")));
+        const QRegularExpression shape("^[0-9A-Za-z]{5}[0-9A-Z]$");
+        for (const QString& line : run.lines)
+            QVERIFY2(shape.match(line).hasMatch(), qPrintable(line));
+    }
+
     // One clear line on standard error naming the input, status 2, nothing on standard output.
     void badInput_data() {
         QTest::addColumn<QStringList>("arguments");
