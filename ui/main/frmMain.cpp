@@ -390,7 +390,8 @@ void frmMain::cmdGenerate_Click() {
         // From here on the password exists only in the output box.
         runtime::wipe(password);
         services_.messages.CloseMessage();
-    } catch (const runtime::RuntimeError&) {
+    } catch (...) {
+        // Every failure, whatever its cause (memory too), ends in the one message.
         setFormEnabled(true);
         services_.pointer.setMousePointer(platform::BusyPointer::Default);
         services_.boxes.MsgBox(internalErrorPrompt(), platform::MessageBoxes::Exclamation,
@@ -425,8 +426,13 @@ void frmMain::setFormEnabled(bool enabled) {
         focusBeforeBusy_->setFocus(Qt::OtherFocusReason);
     focusBeforeBusy_ = nullptr;
     busy_ = false;
-    if (closeWhenIdle_)
+}
+
+void frmMain::leaveHandler() {
+    if (--handlersRunning_ == 0 && closeWhenIdle_) {
+        closeWhenIdle_ = false;
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
 }
 
 void frmMain::Command1_Click() {
@@ -447,6 +453,12 @@ void frmMain::tmrFadeOut_Timer() {
 
 void frmMain::Unload() {
     tmrFadeOut->stop();
+    // The tick can run inside another handler's message box or dialog: the window goes once
+    // that handler has ended, never from under it.
+    if (handlersRunning_ > 1) {
+        closeWhenIdle_ = true;
+        return;
+    }
     close();
 }
 

@@ -61,6 +61,7 @@ private:
     // box, the press is spent on that box (false).
     // Runs one handler; an error that escapes it is reported the way the runtime reports it.
     template <typename Handler> void guard(Handler&& handler) {
+        const HandlerScope scope(*this);
         try {
             handler();
         } catch (const std::exception& error) {
@@ -69,6 +70,15 @@ private:
             reportUncaughtError(nullptr);
         }
     }
+    // Counts the handlers on the stack; the window closes only when none is left.
+    struct HandlerScope {
+        explicit HandlerScope(frmMain& form) : form(form) { ++form.handlersRunning_; }
+        ~HandlerScope() { form.leaveHandler(); }
+        HandlerScope(const HandlerScope&) = delete;
+        HandlerScope& operator=(const HandlerScope&) = delete;
+        frmMain& form;
+    };
+    void leaveHandler();
     // Called inside the catch block of guard().
     void reportUncaughtError(const std::exception* error);
 
@@ -110,6 +120,7 @@ private:
     bool busy_ = false;
     QPointer<QWidget> focusBeforeBusy_;
     bool closeWhenIdle_ = false;
+    int handlersRunning_ = 0;
     bool lengthCheckPending_ = false;
 };
 

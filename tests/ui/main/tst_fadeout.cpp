@@ -1,6 +1,7 @@
 #include "MainWindowWorld.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 
 class TestFadeOut : public QObject {
@@ -70,6 +71,37 @@ private slots:
         QCOMPARE(fadeTimer()->timerId(), timerId); // not restarted
         QTRY_VERIFY_WITH_TIMEOUT(world->window.isNull(), 10000);
         QCOMPARE(world->opacity.calls, loadCalls() + fadeCalls());
+    }
+
+    // The last tick can come while a message box of another handler is open (its loop runs the
+    // timer): the window goes once that handler has ended, not from under it.
+    void aBoxOpenAtTheLastTickHoldsTheUnloadUntilItCloses_data() {
+        QTest::addColumn<bool>("byEnter");
+        QTest::newRow("Generate's error box") << true;
+        QTest::newRow("the length check's box") << false;
+    }
+    void aBoxOpenAtTheLastTickHoldsTheUnloadUntilItCloses() {
+        QFETCH(bool, byEnter);
+        bool aliveAfterTheFade = false;
+        world->boxes.whileShown = [&] {
+            // The real box runs its own event loop until the user answers.
+            QEventLoop loop;
+            QTimer::singleShot(600, &loop, &QEventLoop::quit);
+            loop.exec();
+            aliveAfterTheFade = !world->window.isNull() && world->window->isVisible();
+        };
+        QTest::mouseClick(world->button("Command1"), Qt::LeftButton);
+        QLineEdit* length = world->box("txtPwdLong");
+        length->setFocus(Qt::OtherFocusReason);
+        length->setText(QStringLiteral("abc"));
+        world->key(byEnter ? Qt::Key_Return : Qt::Key_Tab);
+        QCoreApplication::processEvents(); // the length check runs from the event loop
+        QCOMPARE(world->boxes.shown.size(), 1);
+        QCOMPARE(world->opacity.calls, loadCalls() + fadeCalls());
+        QVERIFY(aliveAfterTheFade);
+        QTRY_VERIFY(world->window.isNull());
+        QVERIFY(noWindowLeft());
+        QVERIFY(world->uncaughtErrors.isEmpty());
     }
 
     // The tick has no handler of its own: its error is reported, as the runtime reports it.

@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QTimer>
 
+#include <new>
+
 namespace {
 
 const QString kLengthPrompt = QStringLiteral("Please specify only a number between 4 to 255.");
@@ -461,21 +463,27 @@ private slots:
     void aFailureEndsInOneInternalErrorBox_data() {
         QTest::addColumn<QString>("lengthText");
         QTest::addColumn<QString>("previous");
+        QTest::addColumn<bool>("outOfMemory"); // memory runs out at the first draw
         QTest::newRow("letters, empty box") << "abc"
-                                            << "";
+                                            << "" << false;
         QTest::newRow("letters, a password kept") << "abc"
-                                                  << "k3Yw9R";
+                                                  << "k3Yw9R" << false;
         QTest::newRow("empty") << ""
-                               << "k3Yw9R";
+                               << "k3Yw9R" << false;
         QTest::newRow("beyond 32 bits") << "3000000000"
-                                        << "k3Yw9R";
+                                        << "k3Yw9R" << false;
         QTest::newRow("beyond the longest password") << "65536"
-                                                     << "k3Yw9R";
+                                                     << "k3Yw9R" << false;
+        QTest::newRow("out of memory") << "6"
+                                       << "k3Yw9R" << true;
     }
     void aFailureEndsInOneInternalErrorBox() {
         QFETCH(QString, lengthText);
         QFETCH(QString, previous);
+        QFETCH(bool, outOfMemory);
         world->open();
+        if (outOfMemory)
+            world->random.beforeFirstDraw = [] { throw std::bad_alloc(); };
         output()->setText(previous);
         // Enter in the length box: the check of the length has not run.
         length()->setFocus(Qt::OtherFocusReason);
@@ -503,7 +511,8 @@ private slots:
         QCOMPARE(world->random.draws(), 0);
         QCOMPARE(world->focusName(), QStringLiteral("txtPwdLong"));
         QCoreApplication::processEvents();
-        QCOMPARE(world->boxes.shown.size(), 1); // and no length check on top
+        QCOMPARE(world->boxes.shown.size(), 1);   // and no length check on top
+        QVERIFY(world->uncaughtErrors.isEmpty()); // the command handled it
     }
 
     // Past the length check only by Enter: a length of 0 gives an empty body.
