@@ -16,7 +16,8 @@ struct MimeAppsList {
 } // namespace
 
 QString findDefaultApplication(const QString& mimeType, const QStringList& mimeAppsLists,
-                               const QStringList& applicationDirs, const DesktopEntries& entries) {
+                               const QStringList& applicationDirs, const DesktopEntries& entries,
+                               DefaultSearch search) {
     QList<MimeAppsList> lists;
     for (const QString& path : mimeAppsLists) {
         if (QFileInfo(path).isFile())
@@ -43,6 +44,9 @@ QString findDefaultApplication(const QString& mimeType, const QStringList& mimeA
                 removed.insert(removedId);
         }
     }
+
+    if (search == DefaultSearch::DefaultsOnly)
+        return {};
 
     removed.clear();
     for (const MimeAppsList& list : lists) {

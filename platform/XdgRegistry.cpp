@@ -51,7 +51,27 @@ QString XdgRegistry::defaultBrowser(const QStringList& mimeAppsLists,
 }
 
 QString XdgRegistry::userDefaultBrowser() const {
-    return defaultBrowser(paths_.userMimeAppsLists(), paths_.userApplicationDirs());
+    // The defaults of every list, the system's too, come before any association: the user's
+    // associations count only where no list sets a default.
+    const DesktopEntries entries(paths_.applicationDirs());
+    for (const char* scheme : {"x-scheme-handler/https", "x-scheme-handler/http"}) {
+        const QString mimeType = QString::fromLatin1(scheme);
+        const QString id = findDefaultApplication(mimeType, paths_.userMimeAppsLists(),
+                                                  paths_.userApplicationDirs(), entries,
+                                                  DefaultSearch::DefaultsOnly);
+        if (!id.isEmpty())
+            return id;
+        if (!findDefaultApplication(mimeType, paths_.systemMimeAppsLists(),
+                                    paths_.systemApplicationDirs(), entries,
+                                    DefaultSearch::DefaultsOnly)
+                 .isEmpty())
+            return {}; // the machine's value names it
+        const QString associated = findDefaultApplication(mimeType, paths_.userMimeAppsLists(),
+                                                          paths_.userApplicationDirs(), entries);
+        if (!associated.isEmpty())
+            return associated;
+    }
+    return {};
 }
 
 QString XdgRegistry::systemDefaultBrowser() const {

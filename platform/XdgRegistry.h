@@ -11,7 +11,8 @@ namespace platform {
 // each open, under the keys that the browser and system-information lookups read. Read only.
 // - HKEY_CURRENT_USER\SOFTWARE\Clients\StartMenuInternet, default value: the desktop file id of
 //   the user's default web browser (the handler of https, else http, from the user's
-//   mimeapps.list files);
+//   mimeapps.list files; the user's associations only where no list, the system's included,
+//   sets a default);
 // - HKEY_LOCAL_MACHINE\SOFTWARE\Clients\StartMenuInternet: the same from the system's files;
 // - HKEY_LOCAL_MACHINE\SOFTWARE\Clients\StartMenuInternet\<id>\shell\open\command: that
 //   entry's Exec line without its field codes;

@@ -189,6 +189,28 @@ private slots:
             << ""
             << "a.desktop"
             << "c.desktop";
+        // Defaults of every list come before any association, the user's included.
+        QTest::newRow("system default outranks the user's added association")
+            << with({{"config/mimeapps.list",
+                      "[Added Associations]\nx-scheme-handler/https=b.desktop\n"},
+                     {"etc1/mimeapps.list", defaults("x-scheme-handler/https=c.desktop")}})
+            << "" << none << "c.desktop";
+        QTest::newRow("system default outranks the user's desktop database")
+            << with({{"data/applications/mimeinfo.cache",
+                      "[MIME Cache]\nx-scheme-handler/https=b.desktop;\n"},
+                     {"share1/applications/mimeapps.list",
+                      defaults("x-scheme-handler/https=c.desktop")}})
+            << "" << none << "c.desktop";
+        QTest::newRow("system https default outranks the user's http one")
+            << with({{"config/mimeapps.list", defaults("x-scheme-handler/http=a.desktop")},
+                     {"etc1/mimeapps.list", defaults("x-scheme-handler/https=c.desktop")}})
+            << "" << none << "c.desktop";
+        QTest::newRow("user's association when no list sets a default")
+            << with({{"config/mimeapps.list",
+                      "[Added Associations]\nx-scheme-handler/https=b.desktop\n"},
+                     {"etc1/mimeapps.list", defaults("text/html=c.desktop")}})
+            << ""
+            << "b.desktop" << none;
         QTest::newRow("user's choice installed system-wide")
             << with({{"config/mimeapps.list", defaults("x-scheme-handler/https=c.desktop")}}) << ""
             << "c.desktop" << none;
