@@ -27,6 +27,8 @@ struct MainWindowWorld {
     int randomizeCalls = 0;
     std::function<void()> duringRandomize;
     QStringList aboutShown;
+    // Runs where the About dialog would wait for the user.
+    std::function<void()> whileAboutShown;
     QStringList addressesOpened;
     // Errors that escaped a handler: the run-time error number, or "other".
     QStringList uncaughtErrors;
@@ -54,7 +56,11 @@ struct MainWindowWorld {
                                             : QStringLiteral("other"));
         };
         if (withHooks) {
-            services.showAbout = [this] { aboutShown << QStringLiteral("About"); };
+            services.showAbout = [this] {
+                aboutShown << QStringLiteral("About");
+                if (whileAboutShown)
+                    whileAboutShown();
+            };
             services.openWebAddress = [this](const QString& address) {
                 addressesOpened << address;
             };

@@ -76,27 +76,35 @@ private slots:
     // The last tick can come while a message box of another handler is open (its loop runs the
     // timer): the window goes once that handler has ended, not from under it.
     void aBoxOpenAtTheLastTickHoldsTheUnloadUntilItCloses_data() {
-        QTest::addColumn<bool>("byEnter");
-        QTest::newRow("Generate's error box") << true;
-        QTest::newRow("the length check's box") << false;
+        QTest::addColumn<QString>("trigger");
+        QTest::newRow("Generate's error box") << "Enter";
+        QTest::newRow("the length check's box") << "Tab";
+        QTest::newRow("the About dialog") << "About";
     }
     void aBoxOpenAtTheLastTickHoldsTheUnloadUntilItCloses() {
-        QFETCH(bool, byEnter);
+        QFETCH(QString, trigger);
         bool aliveAfterTheFade = false;
-        world->boxes.whileShown = [&] {
-            // The real box runs its own event loop until the user answers.
+        // The real box or dialog runs its own event loop until the user answers.
+        const auto waitForTheUser = [&] {
             QEventLoop loop;
             QTimer::singleShot(600, &loop, &QEventLoop::quit);
             loop.exec();
             aliveAfterTheFade = !world->window.isNull() && world->window->isVisible();
         };
+        world->boxes.whileShown = waitForTheUser;
+        world->whileAboutShown = waitForTheUser;
         QTest::mouseClick(world->button("Command1"), Qt::LeftButton);
-        QLineEdit* length = world->box("txtPwdLong");
-        length->setFocus(Qt::OtherFocusReason);
-        length->setText(QStringLiteral("abc"));
-        world->key(byEnter ? Qt::Key_Return : Qt::Key_Tab);
-        QCoreApplication::processEvents(); // the length check runs from the event loop
-        QCOMPARE(world->boxes.shown.size(), 1);
+        if (trigger == QLatin1String("About")) {
+            QTest::mouseClick(world->button("cmdAbout"), Qt::LeftButton);
+            QCOMPARE(world->aboutShown.size(), 1);
+        } else {
+            QLineEdit* length = world->box("txtPwdLong");
+            length->setFocus(Qt::OtherFocusReason);
+            length->setText(QStringLiteral("abc"));
+            world->key(trigger == QLatin1String("Enter") ? Qt::Key_Return : Qt::Key_Tab);
+            QCoreApplication::processEvents(); // the length check runs from the event loop
+            QCOMPARE(world->boxes.shown.size(), 1);
+        }
         QCOMPARE(world->opacity.calls, loadCalls() + fadeCalls());
         QVERIFY(aliveAfterTheFade);
         QTRY_VERIFY(world->window.isNull());
