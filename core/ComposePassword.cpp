@@ -30,7 +30,8 @@ constexpr char16_t toLowerAscii(char16_t c) {
 }
 
 // The composition after the length check, written once for any source and yield type: the window
-// passes the interfaces, bulk generation the concrete final classes (no virtual call per draw).
+// passes the interfaces, bulk generation the concrete final classes (no virtual call per draw,
+// and the system source's draws done in whole numbers, with the same results).
 template <typename Source, typename YieldFn>
 void composeBody(QString& body, qint32 length, const GenerationSettings& settings, Source& source,
                  YieldFn& yield) {
@@ -42,15 +43,17 @@ void composeBody(QString& body, qint32 length, const GenerationSettings& setting
             // A coin first, 0 a digit and 1 a capital, then the character's value. The draw is
             // worked out for both ranges and the coin picks one, so that the character's
             // arithmetic need not wait for the coin's, and no branch follows the coin.
-            const qint32 capital = RandomBetweenFrom(source, 1, 0) != 0 ? 1 : 0;
-            const float r = source.next();
-            const qint32 letter = RandomBetweenValue(r, kCapitalZ, kCapitalA);
-            const qint32 digit = RandomBetweenValue(r, kDigit9, kDigit0);
+            const qint32 capital = RandomBetweenOf<1, 0>(NextDrawValue(source)) != 0 ? 1 : 0;
+            const auto value = NextDrawValue(source);
+            const qint32 letter = RandomBetweenOf<kCapitalZ, kCapitalA>(value);
+            const qint32 digit = RandomBetweenOf<kDigit9, kDigit0>(value);
             chars[i] = static_cast<char16_t>(digit + capital * (letter - digit));
         } else if (settings.type == NumbersOnly) {
-            chars[i] = static_cast<char16_t>(RandomBetweenFrom(source, kDigit9, kDigit0));
+            chars[i] =
+                static_cast<char16_t>(RandomBetweenOf<kDigit9, kDigit0>(NextDrawValue(source)));
         } else {
-            chars[i] = static_cast<char16_t>(RandomBetweenFrom(source, kCapitalZ, kCapitalA));
+            chars[i] =
+                static_cast<char16_t>(RandomBetweenOf<kCapitalZ, kCapitalA>(NextDrawValue(source)));
         }
         yield();
     }
@@ -68,7 +71,7 @@ void composeBody(QString& body, qint32 length, const GenerationSettings& setting
         for (qsizetype i = 0; i + 1 < n; ++i) {
             // 0 turns the character to upper case, 1 to lower case: for a letter that is the
             // 0x20 bit, for a digit nothing. Arithmetic rather than a branch on the coin.
-            const char16_t lower = RandomBetweenFrom(source, 1, 0) != 0 ? 1 : 0;
+            const char16_t lower = RandomBetweenOf<1, 0>(NextDrawValue(source)) != 0 ? 1 : 0;
             const char16_t c = chars[i];
             const char16_t folded = c | 0x20;
             const char16_t letterBit = (folded >= u'a' && folded <= u'z') ? 0x20 : 0;

@@ -17,10 +17,14 @@ public:
     SystemRandomSource(const SystemRandomSource&) = delete;
     SystemRandomSource& operator=(const SystemRandomSource&) = delete;
 
-    float next() override {
+    float next() override { return static_cast<float>(nextWholeNumber()) * kRandomResolution; }
+
+    // The 24-bit whole number behind the next value (the value is this number divided by 2^24),
+    // for draws that do their arithmetic in whole numbers.
+    std::uint32_t nextWholeNumber() {
         if (position_ == buffer_.size())
             refill();
-        return static_cast<float>(buffer_[position_++] & 0xFFFFFFu) * kRandomResolution;
+        return buffer_[position_++] & 0xFFFFFFu;
     }
 
 private:

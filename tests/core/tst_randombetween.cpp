@@ -84,6 +84,31 @@ private slots:
         }
         QVERIFY(sawHigh && sawLow);
     }
+
+    // The whole-number draw of bulk generation gives what the double-precision arithmetic gives,
+    // for every one of the 2^24 values and each range the composition uses.
+    void wholeNumberDrawsMatchTheArithmetic() {
+        QCOMPARE((firstMismatch<1, 0>()), QString());
+        QCOMPARE((firstMismatch<57, 48>()), QString());
+        QCOMPARE((firstMismatch<90, 65>()), QString());
+    }
+
+private:
+    template <qint32 Upper, qint32 Lower> static QString firstMismatch() {
+        for (std::uint32_t n = 0; n < (1u << 24); ++n) {
+            const float r = static_cast<float>(n) * runtime::kRandomResolution;
+            const qint32 expected = core::RandomBetweenValue(r, Upper, Lower);
+            const qint32 whole = core::RandomBetweenWhole<Upper, Lower>(n);
+            if (whole != expected)
+                return QStringLiteral("%1 to %2, n = %3: %4, not %5")
+                    .arg(Lower)
+                    .arg(Upper)
+                    .arg(n)
+                    .arg(whole)
+                    .arg(expected);
+        }
+        return {};
+    }
 };
 
 QTEST_GUILESS_MAIN(TestRandomBetween)
