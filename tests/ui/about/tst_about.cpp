@@ -1,10 +1,7 @@
 // The About dialog with doubles for the registry, the program starter, the disk and the
 // message boxes.
 
-#include "ListedFileFinder.h"
-#include "MemoryRegistry.h"
-#include "RecordingMessageBoxes.h"
-#include "RecordingProgramStarter.h"
+#include "AboutWorld.h"
 #include "frmAbout.h"
 
 #include <QApplication>
@@ -18,21 +15,6 @@ using namespace platform;
 
 namespace {
 const QString kHost = QStringLiteral(KEYWRIGHT_TEST_WEB_HOST);
-const QString kClients = QStringLiteral("SOFTWARE\\Clients\\StartMenuInternet");
-
-struct AboutWorld {
-    MemoryRegistry registry;
-    RecordingProgramStarter starter;
-    ListedFileFinder files;
-    RecordingMessageBoxes boxes;
-    ui::frmAboutServices services{{registry, starter, files}, boxes};
-
-    void registerBrowser(const QString& command) {
-        registry.setText(registry::kLocalMachine, kClients, {}, "B");
-        registry.setText(registry::kLocalMachine, kClients + "\\B\\shell\\open\\command", {},
-                         command);
-    }
-};
 
 template <typename T> T* control(QWidget& dialog, const QString& name) {
     T* found = dialog.findChild<T*>(name);

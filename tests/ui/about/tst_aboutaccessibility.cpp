@@ -1,10 +1,7 @@
 // The About dialog as assistive technology sees it: its buttons and both links named and
 // described, the links reachable in the dialog's tree and pressable like a click.
 
-#include "ListedFileFinder.h"
-#include "MemoryRegistry.h"
-#include "RecordingMessageBoxes.h"
-#include "RecordingProgramStarter.h"
+#include "AboutWorld.h"
 #include "frmAbout.h"
 
 #include <QAccessible>
@@ -20,19 +17,9 @@ const QString kHost = QStringLiteral(KEYWRIGHT_TEST_WEB_HOST);
 const QString kHelp = kHost + QStringLiteral("/keywright/help/");
 const QString kHome = kHost + QStringLiteral("/keywright/");
 
-struct AboutWorld {
-    MemoryRegistry registry;
-    RecordingProgramStarter starter;
-    ListedFileFinder files;
-    RecordingMessageBoxes boxes;
-    ui::frmAboutServices services{{registry, starter, files}, boxes};
-
-    AboutWorld() {
-        const QString clients = QStringLiteral("SOFTWARE\\Clients\\StartMenuInternet");
-        registry.setText(registry::kLocalMachine, clients, {}, "B");
-        registry.setText(registry::kLocalMachine, clients + "\\B\\shell\\open\\command", {},
-                         "browser");
-    }
+// A machine with a default browser, so that pressing a link starts something.
+struct BrowserWorld : AboutWorld {
+    BrowserWorld() { registerBrowser(QStringLiteral("browser")); }
 };
 
 QAccessibleInterface* of(QWidget& dialog, const QString& name) {
@@ -62,7 +49,7 @@ private slots:
         QFETCH(int, role);
         QFETCH(QString, name);
         QFETCH(QString, description);
-        AboutWorld world;
+        BrowserWorld world;
         ui::frmAbout dialog(world.services);
         QAccessibleInterface* accessible = of(dialog, control);
         QVERIFY(accessible);
@@ -80,7 +67,7 @@ private slots:
     }
     void linksAreReachableAndPressable() {
         QFETCH(QString, address);
-        AboutWorld world;
+        BrowserWorld world;
         ui::frmAbout dialog(world.services);
         QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&dialog);
         QAccessibleInterface* link = nullptr;

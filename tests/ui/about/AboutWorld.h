@@ -1,0 +1,26 @@
+#pragma once
+
+// The About dialog's services over doubles: an in-memory registry, a recording program starter,
+// a listed disk and recording message boxes.
+
+#include "ListedFileFinder.h"
+#include "MemoryRegistry.h"
+#include "RecordingMessageBoxes.h"
+#include "RecordingProgramStarter.h"
+#include "frmAboutServices.h"
+
+struct AboutWorld {
+    MemoryRegistry registry;
+    RecordingProgramStarter starter;
+    ListedFileFinder files;
+    RecordingMessageBoxes boxes;
+    ui::frmAboutServices services{{registry, starter, files}, boxes};
+
+    // The machine's default browser, B, started by command.
+    void registerBrowser(const QString& command) {
+        const QString clients = QStringLiteral("SOFTWARE\\Clients\\StartMenuInternet");
+        registry.setText(platform::registry::kLocalMachine, clients, {}, QStringLiteral("B"));
+        registry.setText(platform::registry::kLocalMachine, clients + "\\B\\shell\\open\\command",
+                         {}, command);
+    }
+};
