@@ -60,7 +60,7 @@ QString KeywrightApplication::uncaughtErrorText(const std::exception* error) {
         number = 7;
         description = QStringLiteral("Out of memory");
     }
-    return QStringLiteral("Run-time error '%1':\n\n%2").arg(number).arg(description);
+    return runtime::errorReportText(number, description);
 }
 
 } // namespace app

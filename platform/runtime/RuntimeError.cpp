@@ -18,6 +18,10 @@ QString errorDescription(int number) {
     return QStringLiteral("Application-defined or object-defined error");
 }
 
+QString errorReportText(int number, const QString& description) {
+    return QStringLiteral("Run-time error '%1':\n\n%2").arg(number).arg(description);
+}
+
 RuntimeError::RuntimeError(ErrorNumber number)
     : RuntimeError(number, errorDescription(static_cast<int>(number))) {}
 

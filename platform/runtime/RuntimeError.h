@@ -19,6 +19,9 @@ enum class ErrorNumber : int {
 // The runtime's own text for an error number ("Overflow" for 6).
 QString errorDescription(int number);
 
+// The text of the runtime's report of an error: "Run-time error '6':", a blank line, "Overflow".
+QString errorReportText(int number, const QString& description);
+
 // A run-time error: the one exception type every layer raises and every handler catches.
 class RuntimeError : public std::exception {
 public:

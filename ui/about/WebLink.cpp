@@ -11,9 +11,7 @@ void openWebLink(const platform::PlatformServices& services, platform::MessageBo
     try {
         platform::OpenWebAddress(services, address);
     } catch (const runtime::RuntimeError& error) {
-        boxes.MsgBox(QStringLiteral("Run-time error '%1':\n\n%2")
-                         .arg(error.number())
-                         .arg(error.description()),
+        boxes.MsgBox(runtime::errorReportText(error.number(), error.description()),
                      platform::MessageBoxes::Critical);
     }
 }
