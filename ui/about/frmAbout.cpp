@@ -4,6 +4,7 @@
 #include "AppInfo.h"
 #include "LinkLabel.h"
 #include "MessageBoxes.h"
+#include "NamedControls.h"
 #include "ProgramFont.h"
 #include "SystemInformation.h"
 #include "Twips.h"
@@ -25,21 +26,6 @@ const QString kLabel1 = QStringLiteral(
 const QString kLabel2 = QStringLiteral(
     "Specific help on each item on the main window is available by hovering on them. For more "
     "help on the Password Mask, see link above");
-
-QPushButton* newButton(QWidget* parent, const char* name, const QString& caption,
-                       const QString& toolTip) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(toolTip);
-    return button;
-}
-
-QLabel* newLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
 
 LinkLabel* newLink(QWidget* parent, const char* name, const QString& address) {
     auto* link = new LinkLabel(address, parent);

@@ -8,6 +8,7 @@
 #include "MainWindowAccessibility.h"
 #include "MainWindowLayout.h"
 #include "MessageDisplay.h"
+#include "NamedControls.h"
 #include "ProcessEventsYield.h"
 #include "ProgramFont.h"
 #include "ProgramIcon.h"
@@ -85,21 +86,12 @@ QLineEdit* newTextBox(QWidget* parent, const char* name, const QString& toolTip)
     return box;
 }
 
-QPushButton* newButton(QWidget* parent, const char* name, const QString& caption,
-                       const QString& toolTip) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(toolTip);
-    // Enter on a button that has the focus presses that button.
+// Enter on a button that has the focus presses that button.
+QPushButton* newAutoDefaultButton(QWidget* parent, const char* name, const QString& caption,
+                                  const QString& toolTip) {
+    QPushButton* button = newButton(parent, name, caption, toolTip);
     button->setAutoDefault(true);
     return button;
-}
-
-QLabel* newLabel(QWidget* parent, const char* name, const QString& caption) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
 }
 
 // The selected option of a group is its only tab stop, as in classic dialogs; the arrow keys
@@ -156,13 +148,13 @@ frmMain::frmMain(const frmMainServices& services, QWidget* parent)
 frmMain::~frmMain() = default;
 
 void frmMain::createControls() {
-    Command1 = newButton(this, "Command1", QStringLiteral("&Exit"),
-                         QStringLiteral("Exit Norvik Password Generator"));
+    Command1 = newAutoDefaultButton(this, "Command1", QStringLiteral("&Exit"),
+                                    QStringLiteral("Exit Norvik Password Generator"));
     tmrFadeOut = new QTimer(this);
     tmrFadeOut->setObjectName(QStringLiteral("tmrFadeOut"));
     tmrFadeOut->setInterval(kFadeIntervalMs);
-    cmdAbout = newButton(this, "cmdAbout", QStringLiteral("&About"),
-                         QStringLiteral("About Norvik Password Generator"));
+    cmdAbout = newAutoDefaultButton(this, "cmdAbout", QStringLiteral("&About"),
+                                    QStringLiteral("About Norvik Password Generator"));
 
     txtGeneratedPwd = newTextBox(this, "txtGeneratedPwd", QStringLiteral("Generated Password"));
     txtGeneratedPwd->setReadOnly(true);
@@ -188,8 +180,8 @@ void frmMain::createControls() {
         newTextBox(this, "txtMasks",
                    QStringLiteral("Format of the password. More help, see ") + helpPageAddress());
 
-    cmdGenerate = newButton(this, "cmdGenerate", QStringLiteral("&Generate"),
-                            QStringLiteral("Generate a password"));
+    cmdGenerate = newAutoDefaultButton(this, "cmdGenerate", QStringLiteral("&Generate"),
+                                       QStringLiteral("Generate a password"));
     cmdGenerate->setDefault(true);
 
     Label3 = new LinkLabel(QStringLiteral("Clear"), this);
