@@ -1,69 +1,75 @@
 #include "DefaultApplication.h"
 
-#include "DesktopEntries.h"
-#include "DesktopFile.h"
-
-#include <QFileInfo>
 #include <QSet>
 
 namespace platform {
 
 namespace {
-struct MimeAppsList {
-    bool general; // named mimeapps.list: may also add and remove associations
-    DesktopFile file;
-};
+const QString kDefaults = QStringLiteral("Default Applications");
+const QString kAdded = QStringLiteral("Added Associations");
+const QString kRemoved = QStringLiteral("Removed Associations");
+const QString kCache = QStringLiteral("MIME Cache");
 } // namespace
 
-QString findDefaultApplication(const QString& mimeType, const QStringList& mimeAppsLists,
-                               const QStringList& applicationDirs, const DesktopEntries& entries,
-                               DefaultSearch search) {
-    QList<MimeAppsList> lists;
-    for (const QString& path : mimeAppsLists) {
-        if (QFileInfo(path).isFile())
-            lists.append({QFileInfo(path).fileName() == u"mimeapps.list", DesktopFile::load(path)});
+QList<MimeAppsLevel> loadMimeAppsLevels(const QList<XdgPaths::MimeAppsFolder>& folders,
+                                        const QStringList& desktops) {
+    QList<MimeAppsLevel> levels;
+    int applicationsFolders = 0;
+    for (const XdgPaths::MimeAppsFolder& folder : folders) {
+        MimeAppsLevel level;
+        for (const QString& desktop : desktops)
+            level.desktopLists.append(
+                DesktopFile::load(folder.path + u'/' + desktop + QStringLiteral("-mimeapps.list")));
+        level.list = DesktopFile::load(folder.path + QStringLiteral("/mimeapps.list"));
+        if (folder.applications) {
+            level.cache = DesktopFile::load(folder.path + QStringLiteral("/mimeinfo.cache"));
+            level.applicationsFolder = applicationsFolders++;
+        }
+        levels.append(std::move(level));
     }
-    const auto listed = [&](const DesktopFile& file, const char* group) {
-        return file.listValue(QString::fromLatin1(group), mimeType);
-    };
+    return levels;
+}
+
+QString findDefaultApplication(const QString& mimeType, const QList<MimeAppsLevel>& levels,
+                               const InstalledFolder& installedFolder) {
     QSet<QString> removed;
-    const auto firstUsable = [&](const QStringList& ids) {
-        for (const QString& id : ids) {
-            if (!removed.contains(id) && !entries.exec(id).isEmpty())
+    // Entries of an earlier applications folder than the level's hide its associations.
+    const auto concerns = [&](const MimeAppsLevel& level, const QString& id) {
+        return installedFolder(id) >= level.applicationsFolder;
+    };
+    const auto firstInstalled = [&](const DesktopFile& file, const QString& group, int fromFolder) {
+        for (const QString& id : file.listValue(group, mimeType)) {
+            const int folder = installedFolder(id);
+            if (folder >= 0 && folder >= fromFolder && !removed.contains(id))
                 return id;
         }
         return QString();
     };
-
-    for (const MimeAppsList& list : lists) {
-        const QString id = firstUsable(listed(list.file, "Default Applications"));
-        if (!id.isEmpty())
-            return id;
-        if (list.general) {
-            for (const QString& removedId : listed(list.file, "Removed Associations"))
-                removed.insert(removedId);
+    const auto removeAssociations = [&](const MimeAppsLevel& level) {
+        for (const QString& id : level.list.listValue(kRemoved, mimeType)) {
+            if (concerns(level, id))
+                removed.insert(id);
         }
-    }
+    };
 
-    if (search == DefaultSearch::DefaultsOnly)
-        return {};
+    for (const MimeAppsLevel& level : levels) {
+        for (const DesktopFile& list : level.desktopLists) {
+            if (QString id = firstInstalled(list, kDefaults, 0); !id.isEmpty())
+                return id;
+        }
+        if (QString id = firstInstalled(level.list, kDefaults, 0); !id.isEmpty())
+            return id;
+        removeAssociations(level);
+    }
 
     removed.clear();
-    for (const MimeAppsList& list : lists) {
-        if (!list.general)
-            continue;
-        const QString id = firstUsable(listed(list.file, "Added Associations"));
-        if (!id.isEmpty())
+    for (const MimeAppsLevel& level : levels) {
+        const int from = level.applicationsFolder;
+        if (QString id = firstInstalled(level.list, kAdded, from); !id.isEmpty())
             return id;
-        for (const QString& removedId : listed(list.file, "Removed Associations"))
-            removed.insert(removedId);
-    }
-
-    for (const QString& dir : applicationDirs) {
-        const DesktopFile cache = DesktopFile::load(dir + QStringLiteral("/mimeinfo.cache"));
-        const QString id = firstUsable(listed(cache, "MIME Cache"));
-        if (!id.isEmpty())
+        if (QString id = firstInstalled(level.cache, kCache, from); !id.isEmpty())
             return id;
+        removeAssociations(level);
     }
     return {};
 }

@@ -1,23 +1,44 @@
 #pragma once
 
+#include "DesktopFile.h"
+#include "XdgPaths.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace platform {
 
-class DesktopEntries;
+// What one folder says about default applications: its desktop-specific mimeapps.list files
+// (in the order of the current desktop's names), its mimeapps.list and, in an applications
+// folder, its desktop database (mimeinfo.cache). Missing files are empty.
+struct MimeAppsLevel {
+    QList<DesktopFile> desktopLists;
+    DesktopFile list;
+    DesktopFile cache;
+    int applicationsFolder = -1; // its position among the applications folders; -1 for none
+};
 
-// The desktop file id of the application that opens mimeType by default, as the mimeapps.list
-// files choose it ("" when none does):
-// - the first [Default Applications] entry, over the lists in order, that is installed and not
-//   removed by the [Removed Associations] of a list before it;
-// - failing that, the first such entry of [Added Associations];
-// - failing that, the first such application the mimeinfo.cache files of applicationDirs name.
-// Desktop-specific lists ("kde-mimeapps.list") only set defaults. With DefaultsOnly the search
-// ends after the [Default Applications] entries.
-enum class DefaultSearch { DefaultsThenAssociations, DefaultsOnly };
-QString findDefaultApplication(const QString& mimeType, const QStringList& mimeAppsLists,
-                               const QStringList& applicationDirs, const DesktopEntries& entries,
-                               DefaultSearch search = DefaultSearch::DefaultsThenAssociations);
+QList<MimeAppsLevel> loadMimeAppsLevels(const QList<XdgPaths::MimeAppsFolder>& folders,
+                                        const QStringList& desktops);
+
+// The position among the applications folders of the one that holds an installed entry of the
+// id, or -1 when the id is not installed.
+using InstalledFolder = std::function<int(const QString& desktopFileId)>;
+
+// The desktop file id of the application that opens mimeType by default ("" when none does),
+// over the levels in order of importance:
+// 1. the [Default Applications] lists of every level, desktop-specific ones first: the first
+//    installed entry wins;
+// 2. failing that, per level, the [Added Associations] of its mimeapps.list, then its desktop
+//    database: again the first installed entry.
+// The [Removed Associations] of a level's mimeapps.list hide an entry from every later level,
+// defaults included. The associations of an applications folder, added, removed and in its
+// database, concern only entries installed in that folder or a later one: an entry of an earlier
+// folder hides the one they were written for. Desktop-specific lists only set defaults.
+QString findDefaultApplication(const QString& mimeType, const QList<MimeAppsLevel>& levels,
+                               const InstalledFolder& installedFolder);
 
 } // namespace platform

@@ -1,9 +1,11 @@
 #include "DesktopEntries.h"
 
+#include "DesktopExec.h"
 #include "DesktopFile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace platform {
 
@@ -28,28 +30,80 @@ QString findIn(const QString& folder, const QString& name) {
 }
 } // namespace
 
-DesktopEntries::DesktopEntries(QStringList applicationDirs) : dirs_(std::move(applicationDirs)) {}
-
-QString DesktopEntries::locate(const QString& id) const {
-    // An id names a file, never a path: keep lookups inside the applications folders.
-    if (!id.endsWith(QStringLiteral(".desktop")) || id.contains(u'/') || id.startsWith(u'.'))
+QString findProgram(const QString& program, const QStringList& searchPath) {
+    if (program.isEmpty())
         return {};
-    for (const QString& dir : dirs_) {
-        const QString found = findIn(dir, id);
-        if (!found.isEmpty())
-            return found;
+    if (program.contains(u'/')) {
+        const QFileInfo file(program);
+        return file.isFile() && file.isExecutable() ? file.absoluteFilePath() : QString();
     }
-    return {};
+    if (searchPath.isEmpty()) // an empty list would search the process's own PATH
+        return {};
+    const QString found = QStandardPaths::findExecutable(program, searchPath);
+    return found.isEmpty() ? QString() : QFileInfo(found).absoluteFilePath();
 }
 
-QString DesktopEntries::exec(const QString& id) const {
-    const QString path = locate(id);
-    if (path.isEmpty())
-        return {};
-    const DesktopFile entry = DesktopFile::load(path);
-    if (entry.rawValue(kDesktopEntry, QStringLiteral("Hidden")) == u"true")
-        return {};
-    return entry.stringValue(kDesktopEntry, QStringLiteral("Exec"));
+std::optional<DesktopApplication> readApplication(const DesktopFile& entry, const QString& file,
+                                                  const QStringList& searchPath) {
+    const auto value = [&](const char* key) {
+        return entry.stringValue(kDesktopEntry, QString::fromLatin1(key));
+    };
+    if (value("Hidden") == u"true")
+        return std::nullopt;
+    if (entry.hasKey(kDesktopEntry, QStringLiteral("TryExec")) &&
+        findProgram(value("TryExec"), searchPath).isEmpty())
+        return std::nullopt;
+    std::optional<QStringList> exec = splitExecLine(value("Exec"));
+    if (!exec || exec->isEmpty())
+        return std::nullopt;
+    DesktopApplication application;
+    application.program = findProgram(exec->constFirst(), searchPath);
+    if (application.program.isEmpty())
+        return std::nullopt;
+    application.file = file;
+    application.exec = std::move(*exec);
+    application.name = value("Name");
+    application.icon = value("Icon");
+    application.terminal = value("Terminal") == u"true";
+    return application;
+}
+
+DesktopEntries::DesktopEntries(QStringList applicationDirs, QStringList searchPath)
+    : dirs_(std::move(applicationDirs)), searchPath_(std::move(searchPath)) {}
+
+QString DesktopEntries::locate(const QString& id) const {
+    return locateIn(id).first;
+}
+
+std::pair<QString, int> DesktopEntries::locateIn(const QString& id) const {
+    // An id names a file, never a path: keep lookups inside the applications folders.
+    if (!id.endsWith(QStringLiteral(".desktop")) || id.contains(u'/') || id.startsWith(u'.'))
+        return {QString(), -1};
+    for (int folder = 0; folder < dirs_.size(); ++folder) {
+        const QString found = findIn(dirs_.at(folder), id);
+        if (!found.isEmpty())
+            return {found, folder};
+    }
+    return {QString(), -1};
+}
+
+int DesktopEntries::installedFolder(const QString& id) const {
+    const std::optional<DesktopApplication> found = application(id);
+    return found ? found->folder : -1;
+}
+
+std::optional<DesktopApplication> DesktopEntries::application(const QString& id) const {
+    if (const auto known = read_.constFind(id); known != read_.constEnd())
+        return *known;
+    const auto [path, folder] = locateIn(id);
+    std::optional<DesktopApplication> found;
+    if (!path.isEmpty())
+        found = readApplication(DesktopFile::load(path), QFileInfo(path).absoluteFilePath(),
+                                searchPath_);
+    if (found)
+        found->folder = folder;
+    read_.insert(id, found);
+    return found;
 }
 
 } // namespace platform

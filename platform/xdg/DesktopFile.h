@@ -6,7 +6,8 @@
 
 namespace platform {
 
-// One file in the freedesktop key-file format: desktop entries and mimeapps.list.
+// One file in the freedesktop key-file format: desktop entries, mimeapps.list and
+// mimeinfo.cache.
 class DesktopFile {
 public:
     // Reads the file; a missing or unreadable file has no groups.
@@ -14,6 +15,9 @@ public:
     static DesktopFile parse(const QByteArray& contents);
 
     bool hasGroup(const QString& group) const { return groups_.contains(group); }
+    bool hasKey(const QString& group, const QString& key) const {
+        return groups_.value(group).contains(key);
+    }
     // The value as written, or "" when there is none.
     QString rawValue(const QString& group, const QString& key) const;
     // The value with the escapes of a string undone (\s \n \t \r \\).

@@ -22,11 +22,8 @@ QStringList folders(const QProcessEnvironment& environment, const QString& name,
     return result.isEmpty() ? fallback.split(u':') : result;
 }
 
-QStringList applicationsIn(const QStringList& dataFolders) {
-    QStringList result;
-    for (const QString& data : dataFolders)
-        result.append(data + QStringLiteral("/applications"));
-    return result;
+QString applicationsIn(const QString& dataFolder) {
+    return dataFolder + QStringLiteral("/applications");
 }
 } // namespace
 
@@ -47,34 +44,21 @@ XdgPaths XdgPaths::fromEnvironment(const QProcessEnvironment& environment) {
     return paths;
 }
 
-QStringList XdgPaths::mimeAppsLists(const QStringList& folders) const {
-    QStringList result;
-    for (const QString& folder : folders) {
-        for (const QString& desktop : desktops)
-            result.append(folder + u'/' + desktop + QStringLiteral("-mimeapps.list"));
-        result.append(folder + QStringLiteral("/mimeapps.list"));
-    }
+QList<XdgPaths::MimeAppsFolder> XdgPaths::mimeAppsFolders() const {
+    QList<MimeAppsFolder> result{{configHome, false, true}};
+    for (const QString& dir : configDirs)
+        result.append({dir, false, false});
+    result.append({applicationsIn(dataHome), true, true});
+    for (const QString& dir : dataDirs)
+        result.append({applicationsIn(dir), true, false});
     return result;
 }
 
-QStringList XdgPaths::userMimeAppsLists() const {
-    return mimeAppsLists({configHome, dataHome + QStringLiteral("/applications")});
-}
-
-QStringList XdgPaths::systemMimeAppsLists() const {
-    return mimeAppsLists(configDirs + applicationsIn(dataDirs));
-}
-
-QStringList XdgPaths::userApplicationDirs() const {
-    return applicationsIn({dataHome});
-}
-
-QStringList XdgPaths::systemApplicationDirs() const {
-    return applicationsIn(dataDirs);
-}
-
 QStringList XdgPaths::applicationDirs() const {
-    return userApplicationDirs() + systemApplicationDirs();
+    QStringList result{applicationsIn(dataHome)};
+    for (const QString& dir : dataDirs)
+        result.append(applicationsIn(dir));
+    return result;
 }
 
 } // namespace platform

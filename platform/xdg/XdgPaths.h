@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QProcessEnvironment>
 #include <QStringList>
 
@@ -17,18 +18,18 @@ struct XdgPaths {
 
     static XdgPaths fromEnvironment(const QProcessEnvironment& environment);
 
-    // The user's own mimeapps.list files, most important first: the configuration folder, then
-    // the data folder's applications folder; desktop-specific files before the general one.
-    QStringList userMimeAppsLists() const;
-    // The system's, the same way over the configuration and data folder lists.
-    QStringList systemMimeAppsLists() const;
+    // A folder that may hold mimeapps.list files. An applications folder also holds desktop
+    // entries and their mimeinfo.cache.
+    struct MimeAppsFolder {
+        QString path;
+        bool applications = false;
+        bool user = false; // the user's own, not the system's
+    };
+    // In one order of importance: $XDG_CONFIG_HOME, each of $XDG_CONFIG_DIRS, then the
+    // applications folders of $XDG_DATA_HOME and of each of $XDG_DATA_DIRS.
+    QList<MimeAppsFolder> mimeAppsFolders() const;
     // Where desktop entries are installed, most important first.
     QStringList applicationDirs() const;
-    QStringList userApplicationDirs() const;
-    QStringList systemApplicationDirs() const;
-
-private:
-    QStringList mimeAppsLists(const QStringList& folders) const;
 };
 
 } // namespace platform

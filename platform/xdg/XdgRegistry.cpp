@@ -4,9 +4,6 @@
 #include "DesktopEntries.h"
 #include "DesktopExec.h"
 
-#include <QFileInfo>
-#include <QStandardPaths>
-
 namespace platform {
 
 namespace {
@@ -38,12 +35,20 @@ std::optional<EmulatedRegistry::Values> valueIfAny(const QString& name, const QS
 XdgRegistry::XdgRegistry(const QProcessEnvironment& environment)
     : paths_(XdgPaths::fromEnvironment(environment)) {}
 
-QString XdgRegistry::defaultBrowser(const QStringList& mimeAppsLists,
-                                    const QStringList& applicationDirs) const {
-    const DesktopEntries entries(paths_.applicationDirs());
+QString XdgRegistry::defaultBrowser(bool userFolders) const {
+    QList<XdgPaths::MimeAppsFolder> folders = paths_.mimeAppsFolders();
+    if (!userFolders)
+        folders.removeIf([](const XdgPaths::MimeAppsFolder& folder) { return folder.user; });
+    const QList<MimeAppsLevel> levels = loadMimeAppsLevels(folders, paths_.desktops);
+    QStringList applicationDirs; // the entries these folders install, nothing of the others
+    for (const XdgPaths::MimeAppsFolder& folder : std::as_const(folders)) {
+        if (folder.applications)
+            applicationDirs.append(folder.path);
+    }
+    const DesktopEntries entries(applicationDirs, paths_.searchPath);
+    const auto installed = [&entries](const QString& id) { return entries.installedFolder(id); };
     for (const char* scheme : {"x-scheme-handler/https", "x-scheme-handler/http"}) {
-        const QString id = findDefaultApplication(QString::fromLatin1(scheme), mimeAppsLists,
-                                                  applicationDirs, entries);
+        const QString id = findDefaultApplication(QString::fromLatin1(scheme), levels, installed);
         if (!id.isEmpty())
             return id;
     }
@@ -51,44 +56,27 @@ QString XdgRegistry::defaultBrowser(const QStringList& mimeAppsLists,
 }
 
 QString XdgRegistry::userDefaultBrowser() const {
-    // The defaults of every list, the system's too, come before any association: the user's
-    // associations count only where no list sets a default.
-    const DesktopEntries entries(paths_.applicationDirs());
-    for (const char* scheme : {"x-scheme-handler/https", "x-scheme-handler/http"}) {
-        const QString mimeType = QString::fromLatin1(scheme);
-        const QString id = findDefaultApplication(mimeType, paths_.userMimeAppsLists(),
-                                                  paths_.userApplicationDirs(), entries,
-                                                  DefaultSearch::DefaultsOnly);
-        if (!id.isEmpty())
-            return id;
-        if (!findDefaultApplication(mimeType, paths_.systemMimeAppsLists(),
-                                    paths_.systemApplicationDirs(), entries,
-                                    DefaultSearch::DefaultsOnly)
-                 .isEmpty())
-            return {}; // the machine's value names it
-        const QString associated = findDefaultApplication(mimeType, paths_.userMimeAppsLists(),
-                                                          paths_.userApplicationDirs(), entries);
-        if (!associated.isEmpty())
-            return associated;
-    }
-    return {};
+    return defaultBrowser(true);
 }
 
 QString XdgRegistry::systemDefaultBrowser() const {
-    return defaultBrowser(paths_.systemMimeAppsLists(), paths_.systemApplicationDirs());
+    return defaultBrowser(false);
 }
 
 QString XdgRegistry::browserCommand(const QString& desktopFileId) const {
-    return removeFieldCodes(DesktopEntries(paths_.applicationDirs()).exec(desktopFileId));
+    const DesktopEntries entries(paths_.applicationDirs(), paths_.searchPath);
+    const std::optional<DesktopApplication> application = entries.application(desktopFileId);
+    if (!application)
+        return {};
+    return commandForAddress(
+        *application, application->terminal ? terminalCommand(paths_.searchPath) : QStringList());
 }
 
 QString XdgRegistry::systemInformationProgram() const {
-    if (paths_.searchPath.isEmpty()) // an empty list would search the process's own PATH
-        return {};
     for (const QString& name : kSystemInformationPrograms) {
-        const QString found = QStandardPaths::findExecutable(name, paths_.searchPath);
+        const QString found = findProgram(name, paths_.searchPath);
         if (!found.isEmpty())
-            return QFileInfo(found).absoluteFilePath();
+            return found;
     }
     return {};
 }

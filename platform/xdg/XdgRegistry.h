@@ -10,14 +10,14 @@ namespace platform {
 // The registry of a freedesktop system: presents the desktop's own settings, read afresh at
 // each open, under the keys that the browser and system-information lookups read. Read only.
 // - HKEY_CURRENT_USER\SOFTWARE\Clients\StartMenuInternet, default value: the desktop file id of
-//   the user's default web browser (the handler of https, else http, from the user's
-//   mimeapps.list files; the user's associations only where no list, the system's included,
-//   sets a default);
-// - HKEY_LOCAL_MACHINE\SOFTWARE\Clients\StartMenuInternet: the same from the system's files;
-// - HKEY_LOCAL_MACHINE\SOFTWARE\Clients\StartMenuInternet\<id>\shell\open\command: that
-//   entry's Exec line without its field codes;
+//   the default web browser, as the desktop chooses it for this user (findDefaultApplication
+//   over all folders, the handler of https, else of http);
+// - HKEY_LOCAL_MACHINE\SOFTWARE\Clients\StartMenuInternet: the same from the system's folders
+//   alone;
+// - HKEY_LOCAL_MACHINE\SOFTWARE\Clients\StartMenuInternet\<id>\shell\open\command: the command
+//   line that starts that entry on an address written after it (commandForAddress);
 // - HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Shared Tools\MSINFO, value PATH: the full path of an
-//   installed system-information program.
+//   installed system-information program, quoted when it needs it so that it starts whole.
 class XdgRegistry : public EmulatedRegistry {
 public:
     explicit XdgRegistry(
@@ -32,8 +32,7 @@ protected:
     std::optional<Values> readKey(registry::Root root, const QStringList& path) const override;
 
 private:
-    QString defaultBrowser(const QStringList& mimeAppsLists,
-                           const QStringList& applicationDirs) const;
+    QString defaultBrowser(bool userFolders) const;
 
     XdgPaths paths_;
 };

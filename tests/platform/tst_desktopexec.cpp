@@ -1,4 +1,5 @@
-// Command lines as desktop entries write them: splitting into arguments, field codes.
+// Command lines as desktop entries write them: splitting into arguments. (Field codes and
+// quoting: the command lines of tst_defaultbrowser.)
 
 #include "DesktopExec.h"
 
@@ -58,37 +59,6 @@ private slots:
     void unclosedQuoteIsRejected() {
         QFETCH(QString, line);
         QVERIFY(!splitExecLine(line));
-    }
-
-    void removesFieldCodes_data() {
-        QTest::addColumn<QString>("exec");
-        QTest::addColumn<QString>("command");
-
-        QTest::newRow("one address") << "firefox %u"
-                                     << "firefox";
-        QTest::newRow("several") << "app %f %F %u %U %i %c %k"
-                                 << "app";
-        QTest::newRow("deprecated") << "app %d %D %n %N %v %m"
-                                    << "app";
-        QTest::newRow("in the middle") << "browser %U --private"
-                                       << "browser  --private";
-        QTest::newRow("percent sign") << "app --zoom=100%%"
-                                      << "app --zoom=100%";
-        QTest::newRow("escaped percent before a letter") << "app %%u"
-                                                         << "app %u";
-        QTest::newRow("lone percent at the end") << "app 5%"
-                                                 << "app 5%";
-        QTest::newRow("percent before a digit") << "app %1"
-                                                << "app %1";
-        QTest::newRow("quoting kept") << "\"/opt/a b/app\" %u"
-                                      << "\"/opt/a b/app\"";
-        QTest::newRow("no codes") << "app -x"
-                                  << "app -x";
-    }
-    void removesFieldCodes() {
-        QFETCH(QString, exec);
-        QFETCH(QString, command);
-        QCOMPARE(removeFieldCodes(exec), command);
     }
 };
 
