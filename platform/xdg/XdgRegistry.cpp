@@ -76,7 +76,7 @@ QString XdgRegistry::systemInformationProgram() const {
     for (const QString& name : kSystemInformationPrograms) {
         const QString found = findProgram(name, paths_.searchPath);
         if (!found.isEmpty())
-            return found;
+            return quoteExecArgument(found);
     }
     return {};
 }

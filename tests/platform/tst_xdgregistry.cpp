@@ -36,7 +36,7 @@ public:
         environment_.insert("XDG_CONFIG_DIRS", path("etc1") + ':' + path("etc2"));
         environment_.insert("XDG_DATA_DIRS", path("share1") + ':' + path("share2"));
         environment_.insert("XDG_CURRENT_DESKTOP", desktops);
-        environment_.insert("PATH", path("bin1") + ':' + path("bin2"));
+        environment_.insert("PATH", path("bin1") + ':' + path("bin 2"));
     }
 
     QString path(const QString& relative) const { return root_.filePath(relative); }
@@ -95,10 +95,12 @@ private slots:
 
         QTest::newRow("hardinfo") << QStringList{"bin1/hardinfo"} << QStringList()
                                   << "bin1/hardinfo";
-        QTest::newRow("the newer one first")
-            << QStringList{"bin1/hardinfo", "bin2/hardinfo2"} << QStringList() << "bin2/hardinfo2";
+        QTest::newRow("folder with a space")
+            << QStringList{"bin 2/hardinfo"} << QStringList() << "bin 2/hardinfo";
+        QTest::newRow("the newer one first") << QStringList{"bin1/hardinfo", "bin 2/hardinfo2"}
+                                             << QStringList() << "bin 2/hardinfo2";
         QTest::newRow("first folder on the path")
-            << QStringList{"bin1/kinfocenter", "bin2/kinfocenter"} << QStringList()
+            << QStringList{"bin1/kinfocenter", "bin 2/kinfocenter"} << QStringList()
             << "bin1/kinfocenter";
         QTest::newRow("not executable") << QStringList() << QStringList{"bin1/hardinfo"} << "";
         QTest::newRow("none") << QStringList() << QStringList() << "";
