@@ -10,8 +10,9 @@ struct PlatformServices;
 namespace ui {
 
 // A click on a link label: opens the address in the default browser. A browser that cannot be
-// started is reported in a message box the way the runtime reports an error ("Run-time error
-// '53':" and its text, under the program's title), and the program goes on.
+// started is reported in a message box that shows the address, so that it can be copied into a
+// browser by hand, and the program goes on.
+QString noWebBrowserText(const QString& address);
 void openWebLink(const platform::PlatformServices& services, platform::MessageBoxes& boxes,
                  const QString& address);
 

@@ -28,6 +28,8 @@ std::unique_ptr<QMessageBox> WidgetMessageBoxes::build(const QString& prompt, in
         iconOf(style), title.isEmpty() ? QString::fromUtf8(runtime::app::kTitle) : title, prompt,
         QMessageBox::Ok);
     box->setTextFormat(Qt::PlainText);
+    // What a box says can be selected and copied, as on Windows (an address, an error).
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setWindowModality(Qt::ApplicationModal);
     return box;
 }

@@ -117,7 +117,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(pwned));
     }
 
-    // No browser at all: the error is shown and the program keeps running.
+    // No browser at all: the failure is shown and the program keeps running.
     void mainWindowWithoutBrowser() {
         QTemporaryDir empty;
         QProcessEnvironment nothing;
@@ -129,9 +129,12 @@ private slots:
 
         click(*window, "lblURL");
         QCOMPARE(desktop.boxes.shown.size(), 1);
+        // It says what failed, with the address to copy.
         QCOMPARE(desktop.boxes.shown[0].prompt,
-                 QStringLiteral("Run-time error '53':\n\nFile not found"));
-        QCOMPARE(desktop.boxes.shown[0].style, int(platform::MessageBoxes::Critical));
+                 "No web browser could be started for this address:\n\n" + kHost +
+                     "/keywright/\n\nCopy the address into a web browser, or choose a default "
+                     "web browser in the system settings.");
+        QCOMPARE(desktop.boxes.shown[0].style, int(platform::MessageBoxes::Exclamation));
         QVERIFY(window_);
         QVERIFY(window->isVisible());
     }

@@ -1,6 +1,7 @@
 #include "WidgetMessageBoxes.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QtTest>
 
 using platform::MessageBoxes;
@@ -44,6 +45,11 @@ private slots:
         QCOMPARE(box->windowTitle(), shownTitle);
         QCOMPARE(box->text(), prompt);
         QCOMPARE(box->textFormat(), Qt::PlainText);
+        // An address or an error can be copied out of the box.
+        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label);
+        QVERIFY(label->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+        QVERIFY(label->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
     }
 };
 
