@@ -11,6 +11,7 @@ packages=(
     fonts-dejavu-core fonts-dejavu-extra
     desktop-file-utils appstream dpkg-dev groff-base
     clang-tidy
+    libglib2.0-bin
 )
 if [ "$#" -gt 0 ]; then
     packages+=("$@")
