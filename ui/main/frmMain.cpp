@@ -18,6 +18,7 @@
 #include "WebAddresses.h"
 #include "WidgetWindowOpacity.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -237,6 +238,13 @@ void frmMain::connectHandlers() {
         for (QAbstractButton* option : group->buttons())
             option->installEventFilter(this);
     }
+    // Outside a dialog a button clears its own default look when it loses the focus: Generate
+    // looks like the default button again whenever the focus is not on another button.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        const bool otherButton =
+            now != cmdGenerate && now && now->window() == this && qobject_cast<QPushButton*>(now);
+        cmdGenerate->setDefault(!otherButton);
+    });
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
