@@ -266,7 +266,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::KeyPress:
-        if (isEnterKey(*static_cast<QKeyEvent*>(event))) {
+        // Enter on a button presses that button.
+        if (!qobject_cast<QPushButton*>(watched) && isEnterKey(*static_cast<QKeyEvent*>(event))) {
             cmdGenerate->click();
             return true;
         }
