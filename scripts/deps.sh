@@ -7,7 +7,8 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libssl-dev libbenchmark-dev
-    xvfb xauth
+    xvfb xauth xdotool xclip python3-xlib
+    weston qt6-wayland
     fonts-dejavu-core fonts-dejavu-extra
     desktop-file-utils appstream dpkg-dev groff-base
     clang-tidy

@@ -78,6 +78,10 @@ void frmAbout::createControls() {
     black.setColor(QPalette::WindowText, Qt::black);
     lblTitle->setPalette(black);
     lblVersion = newLabel(this, "lblVersion", QStringLiteral("Version"));
+    // A word-wrapped label's box reaches below its last line: the links lie above every label,
+    // so a click anywhere on their text reaches them.
+    lblHelp->raise();
+    lblURL->raise();
 }
 
 void frmAbout::showModal(const frmAboutServices& services) {

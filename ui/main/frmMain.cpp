@@ -18,6 +18,7 @@
 #include "WebAddresses.h"
 #include "WidgetWindowOpacity.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -30,6 +31,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcutEvent>
 #include <QTimer>
 
 #include <limits>
@@ -237,12 +239,35 @@ void frmMain::connectHandlers() {
         for (QAbstractButton* option : group->buttons())
             option->installEventFilter(this);
     }
+    for (QPushButton* button : {cmdGenerate, cmdAbout, Command1})
+        button->installEventFilter(this);
+
+    // Outside a dialog a button clears its own default look when it loses the focus: Generate
+    // looks like the default button again whenever the focus is not on another button.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        const bool otherButton =
+            now != cmdGenerate && now && now->window() == this && qobject_cast<QPushButton*>(now);
+        cmdGenerate->setDefault(!otherButton);
+    });
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+    case QEvent::Shortcut:
+        // An access key takes the focus to its button as a click does, so the length check
+        // runs first; when it has to show its box, the press is spent on that box.
+        if (auto* button = qobject_cast<QPushButton*>(watched);
+            button && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+            button->setFocus(Qt::ShortcutFocusReason);
+            bool proceed = true;
+            guard([&] { proceed = settleLengthCheck(); });
+            if (!proceed)
+                return true;
+        }
+        break;
     case QEvent::KeyPress:
-        if (isEnterKey(*static_cast<QKeyEvent*>(event))) {
+        // Enter on a button presses that button.
+        if (!qobject_cast<QPushButton*>(watched) && isEnterKey(*static_cast<QKeyEvent*>(event))) {
             cmdGenerate->click();
             return true;
         }

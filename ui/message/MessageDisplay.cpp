@@ -3,7 +3,7 @@
 #include "Twips.h"
 #include "frmMessage.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
@@ -38,8 +38,13 @@ void MessageDisplay::ShowMessage(const QString& text, qint32 delayMs) {
     QMetaObject::invokeMethod(
         window,
         [window] {
-            if (!window->isUnloaded())
-                window->show();
+            if (window->isUnloaded())
+                return;
+            window->show();
+            // First shown inside a box's loop (a task that failed before it let the loop run):
+            // the box stays above the message.
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->raise();
         },
         Qt::QueuedConnection);
 }

@@ -1,0 +1,199 @@
+"""A private X desktop for the real program: its own Xvfb, temporary home and XDG folders, a fake
+default browser, a person's input through xdotool, and only what the display shows read back."""
+
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+import time
+
+from Xlib import X, display as xdisplay, protocol
+
+TWIPS_PER_PIXEL = 15
+WAIT_S = 10  # a bound for a slow machine, not a goal
+
+
+def px(twips):
+    return (2 * twips + TWIPS_PER_PIXEL) // (2 * TWIPS_PER_PIXEL)
+
+
+def read_layout(path):
+    """name -> (left, top, width, height) in pixels, read from a layout table in twips."""
+    rows = re.findall(r'\{"([\w()]+)",\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+)', open(path).read())
+    return {name: tuple(px(int(v)) for v in values) for name, *values in rows}
+
+
+def wait_for(what, condition, timeout=WAIT_S):
+    end = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise AssertionError("timed out waiting for " + what)
+        time.sleep(0.02)
+
+
+class Desktop:
+    def __init__(self, program):
+        self.program = program
+        self.root_dir = tempfile.mkdtemp(prefix="keywright-e2e-")
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten",
+             "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as display_number:  # written once the server is ready
+            number = display_number.readline().strip()
+        home = self.path("home")
+        self.env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "DISPLAY": ":" + number,
+                    "HOME": home, "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8",
+                    "XDG_CONFIG_HOME": self.path("config"), "XDG_DATA_HOME": self.path("data"),
+                    "XDG_CACHE_HOME": self.path("cache"), "XDG_CONFIG_DIRS": self.path("etc"),
+                    "XDG_DATA_DIRS": self.path("share"), "QT_QPA_PLATFORM": "xcb"}
+        # The sanitizer build's settings reach the program.
+        self.env.update({k: v for k, v in os.environ.items() if k.endswith("SAN_OPTIONS")})
+        runtime = self.path("runtime")
+        os.makedirs(runtime, mode=0o700)
+        self.env["XDG_RUNTIME_DIR"] = runtime
+        os.makedirs(home)
+        self.received = self.path("browser.txt")
+        browser = self.path("bin/fake-browser")
+        self.write(browser, '#!/bin/sh\nprintf "%%s\\n" "$@" >> "%s"\n' % self.received, 0o755)
+        self.write(self.path("config/mimeapps.list"),
+                   "[Default Applications]\nx-scheme-handler/https=fake-browser.desktop\n"
+                   "x-scheme-handler/http=fake-browser.desktop\n")
+        self.write(self.path("data/applications/fake-browser.desktop"),
+                   "[Desktop Entry]\nType=Application\nName=Fake\nExec=%s %%u\n" % browser)
+        self.display = xdisplay.Display(self.env["DISPLAY"])
+        self.root = self.display.screen().root
+        self.process = None
+
+    def path(self, name):
+        return os.path.join(self.root_dir, name)
+
+    @staticmethod
+    def write(path, text, mode=0o644):
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "w") as file:
+            file.write(text)
+        os.chmod(path, mode)
+
+    def close(self):
+        if self.process and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        self.display.close()
+        self.xvfb.terminate()
+        self.xvfb.wait()
+        shutil.rmtree(self.root_dir, ignore_errors=True)
+
+    def start(self):
+        self.process = subprocess.Popen([self.program], env=self.env)
+        return self.wait_window("Norvik Password Generator")
+
+    # What the display shows.
+    def atom(self, name):
+        return self.display.intern_atom(name)
+
+    def prop(self, window, name):
+        value = window.get_full_property(self.atom(name), X.AnyPropertyType)
+        return list(value.value) if value else None
+
+    def title(self, window):
+        value = window.get_full_property(self.atom("_NET_WM_NAME"), self.atom("UTF8_STRING"))
+        return value.value.decode() if value else None
+
+    def windows(self):
+        """The mapped top-level windows, bottom to top, as (title, window)."""
+        shown = []
+        for window in self.root.query_tree().children:
+            try:
+                if window.get_attributes().map_state == X.IsViewable:
+                    shown.append((self.title(window), window))
+            except Exception:  # gone meanwhile
+                pass
+        return shown
+
+    def titles(self):
+        return [title for title, _ in self.windows()]
+
+    def wait_window(self, title):
+        window = wait_for("window " + title, lambda: next(
+            (w for t, w in self.windows() if t == title), None))
+        self.focus(window)
+        return window
+
+    def wait_gone(self, title):
+        wait_for("window %s to close" % title, lambda: title not in self.titles())
+
+    def geometry(self, window):
+        place = self.root.translate_coords(window, 0, 0)
+        size = window.get_geometry()
+        return place.x, place.y, size.width, size.height
+
+    def pixels(self, window, rect):
+        x, y, w, h = rect
+        size = window.get_geometry()
+        w, h = min(w, size.width - x), min(h, size.height - y)
+        image = window.get_image(x, y, w, h, X.ZPixmap, 0xFFFFFFFF)
+        data = image.data
+        return [[tuple(data[(r * w + c) * 4 + i] for i in (2, 1, 0)) for c in range(w)]
+                for r in range(h)]
+
+    def text_span(self, window, rect, colour):
+        """The columns of rect where pixels of colour lie: (first, last, middle row)."""
+        rows = self.pixels(window, rect)
+        hits = [(c, r) for r, row in enumerate(rows) for c, p in enumerate(row) if p == colour]
+        assert hits, "no text of colour %s in %s" % (colour, rect)
+        columns = [c for c, _ in hits]
+        middle = sorted(r for _, r in hits)[len(hits) // 2]
+        return rect[0] + min(columns), rect[0] + max(columns), rect[1] + middle
+
+    def clipboard(self):
+        return subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env,
+                              capture_output=True, text=True, timeout=WAIT_S).stdout
+
+    def xclip_clear(self):
+        subprocess.run(["xclip", "-i", "-selection", "clipboard", "/dev/null"], env=self.env,
+                       check=True, timeout=WAIT_S)
+
+    def browser_runs(self):
+        if not os.path.exists(self.received):
+            return []
+        return open(self.received).read().split()
+
+    # What a person does. With no window manager on this display, the desktop gives a new
+    # window the keyboard focus itself, as a window manager would.
+    def xdotool(self, *arguments):
+        subprocess.run(["xdotool", *arguments], env=self.env, check=True, timeout=WAIT_S)
+
+    def xdotool_start(self, *arguments):
+        return subprocess.Popen(["xdotool", *arguments], env=self.env)
+
+    def focus(self, window):
+        self.xdotool("windowfocus", "--sync", str(window.id))
+
+    def click(self, window, x, y):
+        left, top, _, _ = self.geometry(window)
+        self.xdotool("mousemove", str(left + x), str(top + y), "click", "1")
+
+    def click_rect(self, window, rect):
+        x, y, w, h = rect
+        self.click(window, x + w // 2, y + h // 2)
+
+    def key(self, *keys):
+        self.xdotool("key", "--delay", "30", *keys)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", "10", text)
+
+    def close_request(self, window):
+        """The title bar's close button: WM_DELETE_WINDOW, as a window manager sends it."""
+        event = protocol.event.ClientMessage(
+            window=window, client_type=self.atom("WM_PROTOCOLS"),
+            data=(32, [self.atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+        window.send_event(event)
+        self.display.flush()
+
