@@ -29,9 +29,17 @@ void check(bool condition, const char* what) {
     }
 }
 
+// No control or format character, no line or paragraph separator, no lone surrogate.
 bool isOneHarmlessLine(const QString& line) {
-    for (const QChar c : line) {
-        switch (c.category()) {
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        char32_t codePoint = line[i].unicode();
+        if (line[i].isSurrogate()) {
+            if (!line[i].isHighSurrogate() || i + 1 == line.size() || !line[i + 1].isLowSurrogate())
+                return false;
+            codePoint = QChar::surrogateToUcs4(line[i], line[i + 1]);
+            ++i;
+        }
+        switch (QChar::category(codePoint)) {
         case QChar::Other_Control:
         case QChar::Other_Format:
         case QChar::Separator_Line:
