@@ -6,6 +6,7 @@
 #include "KeywrightApplication.h"
 #include "MessageDisplay.h"
 #include "OverrideBusyPointer.h"
+#include "StandardDescriptors.h"
 #include "StartupOptions.h"
 #include "SystemRandomSource.h"
 #include "SystemRegistry.h"
@@ -30,11 +31,23 @@ QStringList argumentList(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Before anything opens a file: a closed standard descriptor must not lend its number to the
+    // display connection or a file, which would then receive the program's messages.
+    if (!runtime::ensureStandardDescriptors())
+        return 1;
     {
-        // --version and --help answer without a display.
+        // --version and --help answer without a display; an answer that cannot be written (a
+        // closed or full standard output) is a failure.
         QTextStream out(stdout);
-        if (const auto exitCode = app::answerInformationOptions(argumentList(argc, argv), out))
+        if (const auto exitCode = app::answerInformationOptions(argumentList(argc, argv), out)) {
+            out.flush();
+            if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 ||
+                std::ferror(stdout)) {
+                std::fputs("keywright: cannot write the output\n", stderr);
+                return 1;
+            }
             return *exitCode;
+        }
     }
 
     app::KeywrightApplication application(argc, argv);

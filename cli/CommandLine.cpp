@@ -57,7 +57,7 @@ Request parseCommandLine(const QStringList& arguments) {
                        "  keywright-cli --entropy [options]  print their strength in bits\n"
                        "  keywright-cli format TEXT MASK     print TEXT formatted through MASK"));
     const QCommandLineOption length({QStringLiteral("l"), QStringLiteral("length")},
-                                    QStringLiteral("Password length (default 6)."),
+                                    QStringLiteral("Password length, 1 to 65535 (default 6)."),
                                     QStringLiteral("TEXT"), QStringLiteral("6"));
     const QCommandLineOption type({QStringLiteral("t"), QStringLiteral("type")},
                                   QStringLiteral("Characters: letters, digits or mixed (default)."),
@@ -90,7 +90,8 @@ Request parseCommandLine(const QStringList& arguments) {
         QStringLiteral("entropy"),
         QStringLiteral("Print the entropy in bits of the passwords these options make, instead of "
                        "passwords. A number or date mask may make passwords alike: the figure is "
-                       "then an upper bound, marked \"at most\"."));
+                       "then an upper bound, marked \"at most\", or, where a sample shows "
+                       "passwords alike, measured from the mask's texts, marked \"about\"."));
     parser.addOptions(
         {length, type, letterCase, prefix, suffix, mask, count, entropy, firstDay, firstWeek});
     const QCommandLineOption help = parser.addHelpOption();

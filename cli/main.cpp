@@ -2,10 +2,14 @@
 
 #include "CommandLine.h"
 #include "ComposePassword.h"
+#include "ErrorText.h"
 #include "Format.h"
+#include "LengthCheck.h"
+#include "MaskWarning.h"
 #include "OutputStream.h"
 #include "PasswordEntropy.h"
 #include "RuntimeError.h"
+#include "StandardDescriptors.h"
 #include "StringOps.h"
 #include "SystemRandomSource.h"
 
@@ -28,8 +32,10 @@ void printLine(FILE* stream, const QString& text) {
     std::fputc('\n', stream);
 }
 
+// The message names what was typed: escaped, so that it stays one line and sends the terminal no
+// control sequence.
 int fail(const QString& message) {
-    printLine(stderr, QStringLiteral("keywright-cli: ") + message);
+    printLine(stderr, QStringLiteral("keywright-cli: ") + cli::printable(message));
     return kUsageError;
 }
 
@@ -51,22 +57,17 @@ int printResult(const QString& text) {
     return 0;
 }
 
-QString reason(const runtime::RuntimeError& error) {
-    return QStringLiteral("%1 (run-time error %2)").arg(error.description()).arg(error.number());
-}
-
 int generate(const cli::Request& request) {
-    qint32 length = 0;
-    try {
-        length = core::PasswordLength(request.settings.lengthText);
-    } catch (const runtime::RuntimeError& error) {
-        return fail(QStringLiteral("invalid length \"%1\": %2")
-                        .arg(request.settings.lengthText, reason(error)));
-    }
+    const cli::LengthCheck checked = cli::checkLength(request.settings.lengthText);
+    if (!checked.error.isEmpty())
+        return fail(checked.error);
+    const qint32 length = checked.length;
+    if (const auto warning = cli::maskWarning(request.settings))
+        printLine(stderr, QStringLiteral("keywright-cli: ") + *warning);
     try {
         runtime::Randomize();
     } catch (const runtime::RuntimeError& error) {
-        return fail(QStringLiteral("cannot make a password: %1").arg(reason(error)));
+        return fail(QStringLiteral("cannot make a password: %1").arg(cli::reason(error)));
     }
     auto* source = dynamic_cast<runtime::SystemRandomSource*>(&runtime::Rnd());
     if (!source)
@@ -81,7 +82,7 @@ int generate(const cli::Request& request) {
         } catch (const runtime::RuntimeError& error) {
             // Only the first password can fail (the mask, say): the inputs stay the same.
             runtime::wipe(password);
-            return fail(QStringLiteral("cannot make a password: %1").arg(reason(error)));
+            return fail(QStringLiteral("cannot make a password: %1").arg(cli::reason(error)));
         }
         const bool written = out.writeLine(password);
         runtime::overwrite(password);
@@ -95,17 +96,24 @@ int generate(const cli::Request& request) {
 }
 
 // The strength of the passwords, worked out from the rules that make them; no password is made.
+// "N bits" when exact, "at most N bits" for the body's entropy as a bound, "about N bits" when
+// measured from a mask that makes passwords alike (with the warning that generation gives).
 int entropy(const cli::Request& request) {
+    const cli::LengthCheck checked = cli::checkLength(request.settings.lengthText);
+    if (!checked.error.isEmpty())
+        return fail(checked.error);
     core::PasswordEntropy result;
     try {
         result = core::ComputePasswordEntropy(request.settings);
     } catch (const runtime::RuntimeError& error) {
-        return fail(QStringLiteral("invalid length \"%1\": %2")
-                        .arg(request.settings.lengthText, reason(error)));
+        return fail(QStringLiteral("cannot work out the strength: %1").arg(cli::reason(error)));
     }
-    return printResult(QStringLiteral("%1%2 bits")
-                           .arg(result.exact ? QString() : QStringLiteral("at most "))
-                           .arg(result.bits, 0, 'f', 2));
+    if (result.alike)
+        printLine(stderr, QStringLiteral("keywright-cli: ") + cli::alikeWarning(result.bits));
+    const QString qualifier = result.alike   ? QStringLiteral("about ")
+                              : result.exact ? QString()
+                                             : QStringLiteral("at most ");
+    return printResult(QStringLiteral("%1%2 bits").arg(qualifier).arg(result.bits, 0, 'f', 2));
 }
 
 int formatText(const cli::Request& request) {
@@ -114,13 +122,17 @@ int formatText(const cli::Request& request) {
                                            request.firstWeekOfYear));
     } catch (const runtime::RuntimeError& error) {
         return fail(QStringLiteral("cannot format \"%1\" with \"%2\": %3")
-                        .arg(request.text, request.mask, reason(error)));
+                        .arg(request.text, request.mask, cli::reason(error)));
     }
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Before anything opens a file: a closed standard output must fail the writes, not lend its
+    // number to a descriptor of Qt's that would swallow the passwords.
+    if (!runtime::ensureStandardDescriptors())
+        return kOutputError;
     // A closed pipe shows as a failed write, not as a signal.
     std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);

@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 // The keywright executable as a user starts it.
 class TestKeywrightProgram : public QObject {
     Q_OBJECT
@@ -48,6 +50,33 @@ private slots:
         QString out;
         QCOMPARE(run({option}, env, &out), 0);
         QCOMPARE(out.section(QLatin1Char('\n'), 0, 0), firstLine);
+    }
+
+    // An answer that cannot be written fails: a closed standard output (which must not be lent
+    // to a file the program opens) or a full disk.
+    void informationOptionsReportUnwritableOutput_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("--version, closed") << "--version" << true;
+        QTest::newRow("--version, full") << "--version" << false;
+    }
+    void informationOptionsReportUnwritableOutput() {
+        QFETCH(QString, option);
+        QFETCH(bool, closed);
+        if (!closed && !QFile::exists(QStringLiteral("/dev/full")))
+            QSKIP("no /dev/full on this system");
+        QProcess program;
+        program.setProcessEnvironment(environment());
+        if (closed)
+            program.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+        else
+            program.setStandardOutputFile(QStringLiteral("/dev/full"));
+        program.start(QStringLiteral(KEYWRIGHT_EXECUTABLE), {option});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QCOMPARE(program.readAllStandardError(),
+                 QByteArray("keywright: cannot write the output\n"));
     }
 
     // The whole start-up: the window loads, is shown and painted, and the program ends.

@@ -4,6 +4,10 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
 namespace {
 
 struct Run {
@@ -49,7 +53,6 @@ private slots:
             << QStringList{"-p", "ab-", "-s", "-YZ", "-c", "upper"} << 1 << "^ab-[0-9A-Z]{6}-YZ$";
         QTest::newRow("mask") << QStringList{"-l", "8", "-m", "@@@@-@@@@", "-c", "lower"} << 1
                               << "^[0-9a-z]{4}-[0-9a-z]{4}$";
-        QTest::newRow("zero length") << QStringList{"-l", "0", "-p", "x"} << 1 << "^x$";
         QTest::newRow("longest passwords")
             << QStringList{"-l", "65535", "-n", "3", "-t", "digits"} << 3 << "^[0-9]{65535}$";
         QTest::newRow("longest passwords, longer than the output buffer")
@@ -123,6 +126,32 @@ private slots:
         QTest::newRow("format week setting")
             << QStringList{"format", "a", "@", "--first-day-of-week", "9"}
             << "Invalid procedure call or argument";
+        // A length that makes an empty body is refused rather than printed as an empty line.
+        const char* empty[][2] = {{"0", "0"},    {"-0", "0"},  {"0.5", "0"},        {"-1.5", "-2"},
+                                  {"(5)", "-5"}, {"5-", "-5"}, {"&HFFFFFFFF", "-1"}};
+        for (const auto& [length, value] : empty)
+            QTest::addRow("empty body from %s", length)
+                << QStringList{"-l", length, "-p", "x"}
+                << QStringLiteral("invalid length \"%1\": reads as %2, and a password needs at "
+                                  "least 1 character")
+                       .arg(length, value);
+        QTest::newRow("entropy of an empty body")
+            << QStringList{"--entropy", "-l", "0"} << "invalid length \"0\": reads as 0";
+        // What was typed comes back escaped: one line, no control sequence for the terminal.
+        QTest::newRow("line feed in the type")
+            << QStringList{"-t", "letters\nkeywright-cli: all good"}
+            << "invalid type \"letters\\nkeywright-cli: all good\"";
+        QTest::newRow("escape sequence in the length")
+            << QStringList{"-l", "\x1b[2J\x1b]0;title\a"}
+            << "invalid length \"\\x1B[2J\\x1B]0;title\\x07\"";
+        QTest::newRow("backslash kept apart from the escapes")
+            << QStringList{"-c", "a\\nb\r"} << "invalid case \"a\\\\nb\\r\"";
+        QTest::newRow("line separator and direction override")
+            << QStringList{"-n", QString::fromUtf8("1\u2028\u202e2")}
+            << "invalid count \"1\\u2028\\u202E2\"";
+        QTest::newRow("unknown option with a line feed") << QStringList{"--x\ny"} << "x\\ny";
+        QTest::newRow("format error with a tab")
+            << QStringList{"format", "a\tb", "@", "--first-day-of-week", "9"} << "\"a\\tb\"";
     }
     void badInput() {
         QFETCH(QStringList, arguments);
@@ -133,6 +162,11 @@ private slots:
         QVERIFY2(run.errors.startsWith("keywright-cli: "), qPrintable(run.errors));
         QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
         QCOMPARE(run.errors.count(u'\n'), 1);
+        QVERIFY2(run.errors.endsWith(u'\n'), qPrintable(run.errors));
+        for (const QChar c : QStringView(run.errors).chopped(1))
+            QVERIFY2(c.category() != QChar::Other_Control && c.category() != QChar::Other_Format &&
+                         c.category() != QChar::Separator_Line,
+                     qPrintable(run.errors));
     }
 
     void format_data() {
@@ -177,7 +211,6 @@ private slots:
         QTest::newRow("digits") << QStringList{"-l", "8", "-t", "digits"} << "26.58 bits";
         QTest::newRow("number mask")
             << QStringList{"-l", "8", "-t", "digits", "-m", "0.00"} << "at most 26.58 bits";
-        QTest::newRow("zero length") << QStringList{"-l", "0"} << "0.00 bits";
     }
     void entropy() {
         QFETCH(QStringList, arguments);
@@ -186,6 +219,39 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.errors, QString());
         QCOMPARE(run.lines, QStringList{expected});
+    }
+
+    // A mask that gives different bodies the same text (a constant, a day of the month, a number
+    // that reads as zero) is said once on standard error, and --entropy states what the mask's
+    // own texts are worth, never the body's.
+    void alikeMasks_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("strength");
+        QTest::newRow("Yes/No on digits")
+            << QStringList{"-t", "digits", "-l", "8", "-m", "Yes/No"} << "^about 0\\.00 bits$";
+        QTest::newRow("a constant")
+            << QStringList{"-t", "digits", "-m", "x"} << "^about 0\\.00 bits$";
+        QTest::newRow("day of the month")
+            << QStringList{"-t", "digits", "-m", "dd"} << "^about 4\\.9[0-9] bits$";
+        QTest::newRow("bodies that read as zero")
+            << QStringList{"-m", "0-0"}
+            << "^about (31\\.[0-9]{2}|32\\.[0-4][0-9]|32\\.5[0-7]) bits$";
+    }
+    void alikeMasks() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, strength);
+        const Run run = runCli(arguments + QStringList{"-n", "50"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines.size(), 50);
+        QVERIFY2(run.errors.startsWith("keywright-cli: warning: this mask makes different "
+                                       "passwords come out alike"),
+                 qPrintable(run.errors));
+        QCOMPARE(run.errors.count(u'\n'), 1);
+        const Run measured = runCli(QStringList{"--entropy"} + arguments);
+        QCOMPARE(measured.exitCode, 0);
+        QCOMPARE(measured.lines.size(), 1);
+        QVERIFY2(QRegularExpression(strength).match(measured.lines.first()).hasMatch(),
+                 qPrintable(measured.lines.first()));
     }
 
     void versionAndHelp() {
@@ -227,6 +293,35 @@ private slots:
         const QString errors = QString::fromUtf8(process.readAllStandardError());
         QVERIFY2(errors.startsWith("keywright-cli: cannot write the output: "), qPrintable(errors));
         QCOMPARE(errors.count(u'\n'), 1);
+    }
+
+    // A closed standard output is output that cannot be written, whatever opens files later (Qt's
+    // event descriptor took its number and swallowed passwords of 7 characters and a line feed).
+    void closedOutputFails_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("closeInput");
+        QTest::newRow("7 characters and a line feed") << QStringList{"-l", "7"} << false;
+        QTest::newRow("no standard input either") << QStringList{"-l", "7"} << true;
+        QTest::newRow("many passwords") << QStringList{"-l", "16", "-n", "100000"} << false;
+        QTest::newRow("version") << QStringList{"--version"} << false;
+        QTest::newRow("format") << QStringList{"format", "abc", "@@@"} << false;
+    }
+    void closedOutputFails() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, closeInput);
+        QProcess process;
+        process.setChildProcessModifier([closeInput] {
+            ::close(STDOUT_FILENO);
+            if (closeInput)
+                ::close(STDIN_FILENO);
+        });
+        process.start(QStringLiteral(KEYWRIGHT_CLI_PATH), arguments);
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        const QString errors = QString::fromUtf8(process.readAllStandardError());
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(errors, QStringLiteral("keywright-cli: cannot write the output: %1\n")
+                             .arg(QString::fromLocal8Bit(std::strerror(EBADF))));
     }
 
     // A reader that goes away ends the program quietly, however many passwords were asked for.

@@ -1,0 +1,24 @@
+#include "LengthCheck.h"
+
+#include "ComposePassword.h"
+#include "ErrorText.h"
+
+namespace cli {
+
+LengthCheck checkLength(const QString& lengthText) {
+    LengthCheck check;
+    try {
+        check.length = core::PasswordLength(lengthText);
+    } catch (const runtime::RuntimeError& error) {
+        check.error = QStringLiteral("invalid length \"%1\": %2").arg(lengthText, reason(error));
+        return check;
+    }
+    if (check.length < 1)
+        check.error = QStringLiteral("invalid length \"%1\": reads as %2, and a password needs at "
+                                     "least 1 character")
+                          .arg(lengthText)
+                          .arg(check.length);
+    return check;
+}
+
+} // namespace cli
