@@ -57,8 +57,8 @@ struct ChosenSection {
 // Positive; negative; zero; Null. An empty or missing section borrows the first, and a negative
 // value formatted by the first section gets a leading minus.
 ChosenSection chooseSection(QStringView format, double value) {
-    const QList<QStringView> sections = format::splitSections(format);
-    const qsizetype count = std::min<qsizetype>(sections.size(), format::kMaxNumberSections);
+    const QList<QStringView> sections = format::splitSections(format, format::kMaxNumberSections);
+    const qsizetype count = sections.size();
     if (value < 0) {
         if (count >= 2 && !sections[1].isEmpty())
             return {sections[1], false};
