@@ -15,7 +15,23 @@ namespace {
 // - Characters left over when the text is longer than the placeholders are appended after the
 //   whole output, in either fill direction.
 
+// - A placeholder takes a whole character: a surrogate pair (text outside the basic plane) is
+//   never split between two placeholders.
+
 enum class CaseChange { None, Lower, Upper };
+
+// UTF-16 units of the character at index i: 2 for a surrogate pair, 1 otherwise (a lone
+// surrogate included).
+qsizetype unitsAt(QStringView text, qsizetype i) {
+    return i + 1 < text.size() && text[i].isHighSurrogate() && text[i + 1].isLowSurrogate() ? 2 : 1;
+}
+
+qsizetype characterCount(QStringView text) {
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); i += unitsAt(text, i))
+        ++count;
+    return count;
+}
 
 } // namespace
 
@@ -46,7 +62,7 @@ QString formatText(const QString& text, QStringView format) {
 
     // Which placeholders receive a character: with fewer characters than placeholders, the
     // leftmost ones stay empty (right to left), or the rightmost ones with "!".
-    const qsizetype filled = std::min(placeholders, text.size());
+    const qsizetype filled = std::min(placeholders, characterCount(text));
     const qsizetype firstFilled = leftToRight ? 0 : placeholders - filled;
 
     QString result;
@@ -65,10 +81,13 @@ QString formatText(const QString& text, QStringView format) {
             const bool receives =
                 placeholderIndex >= firstFilled && placeholderIndex < firstFilled + filled;
             ++placeholderIndex;
-            if (receives)
-                result.append(text[next++]);
-            else if (c == u'@')
+            if (receives) {
+                const qsizetype units = unitsAt(text, next);
+                result.append(QStringView(text).mid(next, units));
+                next += units;
+            } else if (c == u'@') {
                 result.append(u' ');
+            }
         },
         [&](QStringView literal) { result.append(literal); });
     if (next < text.size())
