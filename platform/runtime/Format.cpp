@@ -10,6 +10,7 @@
 #include "NumberReader.h"
 #include "PlainNumber.h"
 #include "RuntimeError.h"
+#include "StringOps.h"
 #include "TextFormat.h"
 
 #include <optional>
@@ -91,8 +92,12 @@ QString Format(const QString& expression, const QString& format, int firstDayOfW
         return format::formatDateSection(*value, chosen.section, firstDayOfWeek, firstWeekOfYear,
                                          locales.dates())
             .value_or(expression);
-    const QString digits = format::formatNumberSection(*value, chosen.section, locales.numbers());
-    return chosen.leadingMinus ? QStringLiteral("-") + digits : digits;
+    QString digits = format::formatNumberSection(*value, chosen.section, locales.numbers());
+    if (!chosen.leadingMinus)
+        return digits;
+    QString signedDigits = QStringLiteral("-") + digits;
+    wipe(digits); // the text may be a password
+    return signedDigits;
 }
 
 QString Format(const QString& expression) {

@@ -2,6 +2,7 @@
 
 #include "DecimalDigits.h"
 #include "FormatItems.h"
+#include "StringOps.h"
 
 #include <algorithm>
 #include <string>
@@ -124,6 +125,14 @@ public:
     RightAligned(std::string digits, long long placeholders, long long zeroFrom, QString separator)
         : digits_(std::move(digits)), placeholders_(placeholders), zeroFrom_(zeroFrom),
           separator_(std::move(separator)) {}
+    RightAligned(const RightAligned&) = delete;
+    RightAligned& operator=(const RightAligned&) = delete;
+    ~RightAligned() { wipe(digits_); } // they may be a password's
+
+    // Characters written at most: every digit and its group separator.
+    qsizetype longest() const {
+        return static_cast<qsizetype>(digits_.size()) * (1 + separator_.size());
+    }
 
     // Appends what the next placeholder (from the left) prints.
     void next(QString& out) {
@@ -202,8 +211,9 @@ QString formatNumberSection(double magnitude, QStringView section, const QLocale
     RightAligned exponentDigits(exponentText, layout.exponentPlaceholders,
                                 layout.exponentPlaceholders, QString());
 
+    // Room for everything from the start: a buffer outgrown would be freed holding digits.
     QString out;
-    out.reserve(section.size() + 32);
+    out.reserve(section.size() + whole.longest() + 32);
     long long fractionPlace = 0;
     for (PieceReader reader(section); !reader.atEnd();) {
         const Piece piece = reader.next();
