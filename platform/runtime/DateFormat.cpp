@@ -6,12 +6,14 @@
 
 #include <QTime>
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace runtime::format {
 namespace {
 
-enum class Field {
+enum class Field : std::uint8_t {
     Literal,
     DateSeparator,
     TimeSeparator,
@@ -45,8 +47,8 @@ enum class Field {
 
 struct Token {
     Field field = Field::Literal;
-    QString text;  // literal text, or the morning marker
-    QString text2; // the evening marker
+    QStringView text;  // literal text, or the morning marker
+    QStringView text2; // the evening marker
 };
 
 bool isSeparatorOrLiteral(Field field) {
@@ -54,137 +56,126 @@ bool isSeparatorOrLiteral(Field field) {
            field == Field::TimeSeparator;
 }
 
+// Splits a section into fields and literal text, one token at a time, in a single pass.
 class Tokenizer {
 public:
-    explicit Tokenizer(QStringView section) : items_(itemsOf(section)) {}
+    explicit Tokenizer(QStringView section) : reader_(section) {}
 
-    std::vector<Token> tokens() {
-        while (i_ < items_.size())
-            step();
-        resolveMinutes();
-        return std::move(tokens_);
+    bool atEnd() const { return reader_.atEnd(); }
+
+    Token next() {
+        if (reader_.peek(0).isNull()) {
+            const FormatItem item = reader_.next();
+            return {Field::Literal, item.text, {}};
+        }
+        const QChar c = at(0);
+        if (c == u'a' && matches(u"am/pm"))
+            return take({Field::Marker, reader_.unquoted(0, 2), reader_.unquoted(3, 2)}, 5);
+        if (c == u'a' && matches(u"ampm"))
+            return take({Field::LocaleMarker, {}, {}}, 4);
+        if (c == u'a' && matches(u"a/p"))
+            return take({Field::Marker, reader_.unquoted(0, 1), reader_.unquoted(2, 1)}, 3);
+        if (c == u'a' && matches(u"aaaa"))
+            return take({Field::DayLong, {}, {}}, 4);
+        if (c == u'o' && matches(u"oooo"))
+            return take({Field::MonthLong, {}, {}}, 4);
+        if (c == u't' && matches(u"ttttt"))
+            return take({Field::LongTime, {}, {}}, 5);
+        switch (c.unicode()) {
+        case u'/':
+            return take({Field::DateSeparator, {}, {}}, 1);
+        case u':':
+            return take({Field::TimeSeparator, {}, {}}, 1);
+        case u'c':
+            return take({Field::Whole, {}, {}}, 1);
+        case u'd':
+            return takeRun(c, {Field::Day, Field::Day2, Field::DayShort, Field::DayLong,
+                               Field::ShortDate, Field::LongDate});
+        case u'w':
+            return takeRun(c, {Field::Weekday, Field::Week});
+        case u'm':
+            return takeRun(c, {Field::Month, Field::Month2, Field::MonthShort, Field::MonthLong});
+        case u'q':
+            return take({Field::Quarter, {}, {}}, 1);
+        case u'y': {
+            const qsizetype n = run(c, 4);
+            if (n >= 4)
+                return take({Field::Year4, {}, {}}, 4);
+            if (n >= 2)
+                return take({Field::Year2, {}, {}}, 2);
+            return take({Field::DayOfYear, {}, {}}, 1);
+        }
+        case u'h':
+            return takeRun(c, {Field::Hour, Field::Hour2});
+        case u'n':
+            return takeRun(c, {Field::Minute, Field::Minute2});
+        case u's':
+            return takeRun(c, {Field::Second, Field::Second2});
+        default:
+            return {Field::Literal, reader_.next().text, {}};
+        }
     }
 
 private:
-    QChar at(size_t offset) const { return charAt(items_, i_ + offset).toLower(); }
+    QChar at(qsizetype offset) const { return reader_.peek(offset).toLower(); }
 
-    // Length of the run of unquoted characters equal (any case) to c from the current one.
-    size_t run(QChar c) const {
-        size_t n = 0;
-        while (at(n) == c)
+    // Length of the run of unquoted characters equal (any case) to c from the next one,
+    // counted up to `longest`: a field never takes more, and counting further would make a long
+    // run cost its length once per field taken from it.
+    qsizetype run(QChar c, qsizetype longest) const {
+        qsizetype n = 0;
+        while (n < longest && at(n) == c)
             ++n;
         return n;
     }
 
     bool matches(QStringView lowerText) const {
         for (qsizetype k = 0; k < lowerText.size(); ++k) {
-            if (at(static_cast<size_t>(k)) != lowerText[k])
+            if (at(k) != lowerText[k])
                 return false;
         }
         return true;
     }
 
-    QString written(size_t from, size_t count) const {
-        QString text;
-        for (size_t k = 0; k < count; ++k)
-            text.append(items_[i_ + from + k].ch);
-        return text;
+    Token take(Token token, qsizetype consumed) {
+        reader_.skip(consumed);
+        return token;
     }
 
-    void add(Field field, size_t consumed) {
-        tokens_.push_back({field, {}, {}});
-        i_ += consumed;
+    // Takes a run of c of up to fields.size() characters; fields[n - 1] is the field of n.
+    Token takeRun(QChar c, std::initializer_list<Field> fields) {
+        const qsizetype n = run(c, static_cast<qsizetype>(fields.size()));
+        return take({fields.begin()[n - 1], {}, {}}, n);
     }
 
-    // Takes a run of c of up to `longest` characters; fields[n - 1] is the field of n.
-    void takeRun(QChar c, std::initializer_list<Field> fields) {
-        const size_t n = std::min(run(c), fields.size());
-        add(fields.begin()[n - 1], n);
-    }
-
-    void step() {
-        const FormatItem& item = items_[i_];
-        if (item.isLiteral) {
-            tokens_.push_back({Field::Literal, item.literal.toString(), {}});
-            ++i_;
-            return;
-        }
-        const QChar c = item.ch.toLower();
-        if (c == u'a' && matches(u"am/pm")) {
-            tokens_.push_back({Field::Marker, written(0, 2), written(3, 2)});
-            i_ += 5;
-        } else if (c == u'a' && matches(u"ampm")) {
-            add(Field::LocaleMarker, 4);
-        } else if (c == u'a' && matches(u"a/p")) {
-            tokens_.push_back({Field::Marker, written(0, 1), written(2, 1)});
-            i_ += 3;
-        } else if (c == u'a' && matches(u"aaaa")) {
-            add(Field::DayLong, 4);
-        } else if (c == u'o' && matches(u"oooo")) {
-            add(Field::MonthLong, 4);
-        } else if (c == u't' && matches(u"ttttt")) {
-            add(Field::LongTime, 5);
-        } else if (c == u'/') {
-            add(Field::DateSeparator, 1);
-        } else if (c == u':') {
-            add(Field::TimeSeparator, 1);
-        } else if (c == u'c') {
-            add(Field::Whole, 1);
-        } else if (c == u'd') {
-            takeRun(c, {Field::Day, Field::Day2, Field::DayShort, Field::DayLong, Field::ShortDate,
-                        Field::LongDate});
-        } else if (c == u'w') {
-            takeRun(c, {Field::Weekday, Field::Week});
-        } else if (c == u'm') {
-            takeRun(c, {Field::Month, Field::Month2, Field::MonthShort, Field::MonthLong});
-        } else if (c == u'q') {
-            add(Field::Quarter, 1);
-        } else if (c == u'y') {
-            const size_t n = run(c);
-            if (n >= 4)
-                add(Field::Year4, 4);
-            else if (n >= 2)
-                add(Field::Year2, 2);
-            else
-                add(Field::DayOfYear, 1);
-        } else if (c == u'h') {
-            takeRun(c, {Field::Hour, Field::Hour2});
-        } else if (c == u'n') {
-            takeRun(c, {Field::Minute, Field::Minute2});
-        } else if (c == u's') {
-            takeRun(c, {Field::Second, Field::Second2});
-        } else {
-            tokens_.push_back({Field::Literal, QString(item.ch), {}});
-            ++i_;
-        }
-    }
-
-    // "m" and "mm" are minutes next to an hour before them or a second after them.
-    void resolveMinutes() {
-        for (size_t k = 0; k < tokens_.size(); ++k) {
-            Token& token = tokens_[k];
-            if (token.field != Field::Month && token.field != Field::Month2)
-                continue;
-            if (neighbourIs(k, -1, Field::Hour, Field::Hour2) ||
-                neighbourIs(k, +1, Field::Second, Field::Second2))
-                token.field = token.field == Field::Month ? Field::Minute : Field::Minute2;
-        }
-    }
-
-    bool neighbourIs(size_t k, int direction, Field a, Field b) const {
-        for (auto j = static_cast<long long>(k) + direction;
-             j >= 0 && j < static_cast<long long>(tokens_.size()); j += direction) {
-            const Field field = tokens_[static_cast<size_t>(j)].field;
-            if (!isSeparatorOrLiteral(field))
-                return field == a || field == b;
-        }
-        return false;
-    }
-
-    std::vector<FormatItem> items_;
-    size_t i_ = 0;
-    std::vector<Token> tokens_;
+    ItemReader reader_;
 };
+
+// The field of every token of a section, with "m" and "mm" turned into minutes next to an hour
+// before them or a second after them (separators and literal text skipped).
+std::vector<Field> fieldsOf(QStringView section) {
+    std::vector<Field> fields;
+    for (Tokenizer tokenizer(section); !tokenizer.atEnd();)
+        fields.push_back(tokenizer.next().field);
+    // The nearest field before each token, then the nearest one after it, each in one sweep.
+    std::vector<bool> afterHour(fields.size(), false);
+    Field previous = Field::Literal;
+    for (size_t k = 0; k < fields.size(); ++k) {
+        afterHour[k] = previous == Field::Hour || previous == Field::Hour2;
+        if (!isSeparatorOrLiteral(fields[k]))
+            previous = fields[k];
+    }
+    Field following = Field::Literal;
+    for (size_t k = fields.size(); k-- > 0;) {
+        Field& field = fields[k];
+        const bool beforeSecond = following == Field::Second || following == Field::Second2;
+        if (!isSeparatorOrLiteral(field))
+            following = field;
+        if ((field == Field::Month || field == Field::Month2) && (afterHour[k] || beforeSecond))
+            field = field == Field::Month ? Field::Minute : Field::Minute2;
+    }
+    return fields;
+}
 
 QString twoDigits(int value) {
     return QStringLiteral("%1").arg(value, 2, 10, QChar(u'0'));
@@ -199,11 +190,11 @@ public:
           firstDayOfWeek_(firstDayOfWeek), firstWeekOfYear_(firstWeekOfYear), locale_(locale),
           twelveHour_(twelveHour) {}
 
-    void render(const Token& token, QString& out) const {
+    void render(Field field, const Token& token, QString& out) const {
         const QLocale& l = locale_.locale;
         const int hour = time_.hour();
         const int shownHour = twelveHour_ ? (hour % 12 == 0 ? 12 : hour % 12) : hour;
-        switch (token.field) {
+        switch (field) {
         case Field::Literal:
             out.append(token.text);
             break;
@@ -318,8 +309,8 @@ private:
 } // namespace
 
 bool isDateSection(QStringView section) {
-    for (const Token& token : Tokenizer(section).tokens()) {
-        if (!isSeparatorOrLiteral(token.field))
+    for (Tokenizer tokenizer(section); !tokenizer.atEnd();) {
+        if (!isSeparatorOrLiteral(tokenizer.next().field))
             return true;
     }
     return false;
@@ -335,16 +326,18 @@ std::optional<QString> formatDateSection(double serial, QStringView section, int
     if (firstWeekOfYear == 0)
         firstWeekOfYear = locale.firstDayOfWeek == 2 ? 2 : 1;
 
-    const std::vector<Token> tokens = Tokenizer(section).tokens();
-    bool twelveHour = false;
-    for (const Token& token : tokens)
-        twelveHour =
-            twelveHour || token.field == Field::Marker || token.field == Field::LocaleMarker;
+    // Two passes over the section: the fields first (minutes need the fields on both sides),
+    // then the text, so that nothing per character but its field is kept.
+    const std::vector<Field> fields = fieldsOf(section);
+    const bool twelveHour = std::any_of(fields.begin(), fields.end(), [](Field field) {
+        return field == Field::Marker || field == Field::LocaleMarker;
+    });
     const Renderer renderer(*moment, firstDayOfWeek, firstWeekOfYear, locale, twelveHour);
     QString out;
     out.reserve(section.size() + 16);
-    for (const Token& token : tokens)
-        renderer.render(token, out);
+    Tokenizer tokenizer(section);
+    for (const Field field : fields)
+        renderer.render(field, tokenizer.next(), out);
     return out;
 }
 

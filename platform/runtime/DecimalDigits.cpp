@@ -1,8 +1,10 @@
 #include "DecimalDigits.h"
 
+#include "StringOps.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace runtime::format {
 
@@ -15,19 +17,26 @@ DecimalDigits DecimalDigits::fromMagnitude(double value) {
     char buffer[64];
     const auto [end, error] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    if (error != std::errc())
-        return result;
-    const std::string text(buffer, end);
-    const auto e = text.find('e');
-    for (size_t i = 0; i < e; ++i) {
-        if (text[i] != '.')
-            result.digits_.push_back(text[i]);
+    if (error == std::errc()) {
+        const char* e = std::find(buffer, end, 'e');
+        result.digits_.reserve(static_cast<size_t>(e - buffer)); // one buffer, never regrown
+        for (const char* c = buffer; c != e; ++c) {
+            if (*c != '.')
+                result.digits_.push_back(*c);
+        }
+        // The exponent comes from to_chars above, always a valid whole number.
+        int exponent = 0;
+        std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), end, exponent);
+        result.pointPosition_ = exponent + 1;
+        while (!result.digits_.empty() && result.digits_.back() == '0')
+            result.digits_.pop_back();
     }
-    // The exponent comes from to_chars above, always a valid whole number.
-    result.pointPosition_ = std::atoi(text.c_str() + e + 1) + 1; // NOLINT(cert-err34-c)
-    while (!result.digits_.empty() && result.digits_.back() == '0')
-        result.digits_.pop_back();
+    clearBytes(buffer, sizeof buffer);
     return result;
+}
+
+DecimalDigits::~DecimalDigits() {
+    wipe(digits_);
 }
 
 void DecimalDigits::keep(long long count) {
@@ -68,9 +77,10 @@ void DecimalDigits::roundToSignificant(long long count) {
 std::string DecimalDigits::wholeDigits() const {
     if (isZero() || pointPosition_ <= 0)
         return {};
-    std::string whole = digits_.substr(0, static_cast<size_t>(pointPosition_));
-    if (static_cast<long long>(whole.size()) < pointPosition_)
-        whole.append(static_cast<size_t>(pointPosition_) - whole.size(), '0');
+    std::string whole;
+    whole.reserve(static_cast<size_t>(pointPosition_)); // one buffer, never regrown
+    whole.assign(digits_, 0, static_cast<size_t>(pointPosition_));
+    whole.resize(static_cast<size_t>(pointPosition_), '0');
     return whole;
 }
 

@@ -12,6 +12,14 @@ public:
     // Non-finite values count as zero; callers never pass them.
     static DecimalDigits fromMagnitude(double value);
 
+    DecimalDigits() = default;
+    DecimalDigits(const DecimalDigits&) = default;
+    DecimalDigits(DecimalDigits&&) = default;
+    DecimalDigits& operator=(const DecimalDigits&) = default;
+    DecimalDigits& operator=(DecimalDigits&&) = default;
+    // The digits may be those of a password read as a number: they are wiped.
+    ~DecimalDigits();
+
     bool isZero() const { return digits_.empty(); }
     // Digits before the decimal point: may be negative (0.001 is 1 with -2) or past the digits.
     long long pointPosition() const { return pointPosition_; }
@@ -24,7 +32,7 @@ public:
     // Rounds half away from zero to the given number of significant digits (at least 1).
     void roundToSignificant(long long count);
 
-    // The whole-number digits, without leading zeros; empty below 1.
+    // The whole-number digits, without leading zeros; empty below 1. Wipe them after use.
     std::string wholeDigits() const;
     // The digit of 10^-place, place counted from 1 after the point.
     char fractionDigit(long long place) const;

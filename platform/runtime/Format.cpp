@@ -10,6 +10,7 @@
 #include "NumberReader.h"
 #include "PlainNumber.h"
 #include "RuntimeError.h"
+#include "StringOps.h"
 #include "TextFormat.h"
 
 #include <optional>
@@ -57,8 +58,8 @@ struct ChosenSection {
 // Positive; negative; zero; Null. An empty or missing section borrows the first, and a negative
 // value formatted by the first section gets a leading minus.
 ChosenSection chooseSection(QStringView format, double value) {
-    const QList<QStringView> sections = format::splitSections(format);
-    const qsizetype count = std::min<qsizetype>(sections.size(), format::kMaxNumberSections);
+    const QList<QStringView> sections = format::splitSections(format, format::kMaxNumberSections);
+    const qsizetype count = sections.size();
     if (value < 0) {
         if (count >= 2 && !sections[1].isEmpty())
             return {sections[1], false};
@@ -91,8 +92,12 @@ QString Format(const QString& expression, const QString& format, int firstDayOfW
         return format::formatDateSection(*value, chosen.section, firstDayOfWeek, firstWeekOfYear,
                                          locales.dates())
             .value_or(expression);
-    const QString digits = format::formatNumberSection(*value, chosen.section, locales.numbers());
-    return chosen.leadingMinus ? QStringLiteral("-") + digits : digits;
+    QString digits = format::formatNumberSection(*value, chosen.section, locales.numbers());
+    if (!chosen.leadingMinus)
+        return digits;
+    QString signedDigits = QStringLiteral("-") + digits;
+    wipe(digits); // the text may be a password
+    return signedDigits;
 }
 
 QString Format(const QString& expression) {

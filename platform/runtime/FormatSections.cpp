@@ -2,7 +2,7 @@
 
 namespace runtime::format {
 
-QList<QStringView> splitSections(QStringView format) {
+QList<QStringView> splitSections(QStringView format, qsizetype limit) {
     QList<QStringView> sections;
     qsizetype start = 0;
     bool quoted = false;
@@ -16,6 +16,8 @@ QList<QStringView> splitSections(QStringView format) {
             ++i;
         } else if (c == u';') {
             sections.append(format.mid(start, i - start));
+            if (sections.size() == limit)
+                return sections;
             start = i + 1;
         }
     }

@@ -7,9 +7,10 @@
 // Splitting and scanning of format texts, shared by the text, number and date formats.
 namespace runtime::format {
 
-// The sections of a format text, split at each ";" that is neither quoted nor escaped. An
-// unterminated quote runs to the end of the text.
-QList<QStringView> splitSections(QStringView format);
+// The first `limit` sections of a format text, split at each ";" that is neither quoted nor
+// escaped; the text after the last of them is not looked at. An unterminated quote runs to the
+// end of the text.
+QList<QStringView> splitSections(QStringView format, qsizetype limit);
 
 // True when the format holds a text placeholder or flag (@ & < > !) outside quotes and escapes.
 bool isTextFormat(QStringView format);

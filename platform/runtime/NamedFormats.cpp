@@ -3,6 +3,7 @@
 #include "DateFormat.h"
 #include "NumberFormat.h"
 #include "PlainNumber.h"
+#include "StringOps.h"
 
 #include <array>
 
@@ -45,7 +46,11 @@ const Named* find(QStringView format) {
 }
 
 QString withSign(double value, QString magnitude) {
-    return value < 0 ? QStringLiteral("-") + magnitude : magnitude;
+    if (value >= 0)
+        return magnitude;
+    QString signedText = QStringLiteral("-") + magnitude;
+    wipe(magnitude); // the text may be a password
+    return signedText;
 }
 
 // The locale's currency pattern ("$1.00", "($1.00)", "-1,00 €") with our digits in place of
@@ -57,16 +62,17 @@ QString currency(double value, const QLocale& locale) {
     while (point >= 0 && point + 1 + decimals < sample.size() &&
            sample[point + 1 + decimals].isDigit())
         ++decimals;
-    const QString digits = formatNumberSection(
+    QString digits = formatNumberSection(
         value,
         decimals > 0 ? QStringLiteral("#,##0.") + QString(decimals, u'0') : QStringLiteral("#,##0"),
         locale);
     const QString pattern = locale.toCurrencyString(value < 0 ? -1.0 : 1.0);
     const QString sampleNumber = locale.toString(1.0, 'f', decimals);
     const qsizetype at = pattern.indexOf(sampleNumber);
-    if (at < 0)
-        return withSign(value, locale.currencySymbol() + digits);
-    return QString(pattern).replace(at, sampleNumber.size(), digits);
+    QString result = at < 0 ? withSign(value, locale.currencySymbol() + digits)
+                            : QString(pattern).replace(at, sampleNumber.size(), digits);
+    wipe(digits); // the text may be a password
+    return result;
 }
 
 } // namespace

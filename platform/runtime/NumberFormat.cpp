@@ -2,10 +2,10 @@
 
 #include "DecimalDigits.h"
 #include "FormatItems.h"
+#include "StringOps.h"
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 namespace runtime::format {
 namespace {
@@ -13,16 +13,56 @@ namespace {
 enum class Region { Whole, Fraction, Exponent };
 
 struct Piece {
-    enum class Kind { Digit, Point, Percent, Exponent, Literal };
+    enum class Kind { Digit, Point, Percent, Exponent, Comma, Literal };
     Kind kind = Kind::Literal;
     Region region = Region::Whole;
-    QChar ch;              // '0' or '#'; the exponent letter; a single literal character
+    QChar ch;              // '0' or '#'; the exponent letter
     bool plusSign = false; // exponent written E+ / e+
-    QStringView literal;   // quoted or escaped text (null for a single character)
+    QStringView text;      // what a literal prints: one character, or quoted or escaped text
+};
+
+// Reads the pieces of a numeric section in order; the region moves on at the first point and
+// the first exponent, so a second reading gives the same pieces again.
+class PieceReader {
+public:
+    explicit PieceReader(QStringView section) : reader_(section) {}
+
+    bool atEnd() const { return reader_.atEnd(); }
+
+    Piece next() {
+        const FormatItem item = reader_.next();
+        if (item.isLiteral)
+            return {Piece::Kind::Literal, region_, {}, false, item.text};
+        const QChar c = item.ch;
+        if (c == u'0' || c == u'#')
+            return {Piece::Kind::Digit, region_, c, false, {}};
+        if (c == u'.' && region_ == Region::Whole) {
+            region_ = Region::Fraction;
+            return {Piece::Kind::Point, region_, c, false, {}};
+        }
+        if (c == u',')
+            return {Piece::Kind::Comma, region_, c, false, {}};
+        if (c == u'%')
+            return {Piece::Kind::Percent, region_, c, false, {}};
+        if ((c == u'E' || c == u'e') && !exponentSeen_ &&
+            (reader_.peek(0) == u'+' || reader_.peek(0) == u'-') &&
+            (reader_.peek(1) == u'0' || reader_.peek(1) == u'#')) {
+            exponentSeen_ = true;
+            region_ = Region::Exponent;
+            const bool plus = reader_.peek(0) == u'+';
+            reader_.skip(1);
+            return {Piece::Kind::Exponent, region_, c, plus, {}};
+        }
+        return {Piece::Kind::Literal, region_, c, false, item.text};
+    }
+
+private:
+    ItemReader reader_;
+    Region region_ = Region::Whole;
+    bool exponentSeen_ = false;
 };
 
 struct Layout {
-    std::vector<Piece> pieces;
     long long wholePlaceholders = 0;
     long long fractionPlaceholders = 0;
     long long exponentPlaceholders = 0;
@@ -34,62 +74,46 @@ struct Layout {
     bool scientific = false;
 };
 
+// The counts the digits are laid out by, in one pass that keeps nothing per character.
 Layout layoutOf(QStringView section) {
-    const std::vector<FormatItem> items = itemsOf(section);
     Layout layout;
-    layout.pieces.reserve(items.size());
-    Region region = Region::Whole;
-    bool pointSeen = false;
-    // Whole-number placeholders seen before each comma of the whole part.
-    std::vector<long long> commasAfter;
-    for (size_t i = 0; i < items.size(); ++i) {
-        const FormatItem& item = items[i];
-        if (item.isLiteral) {
-            layout.pieces.push_back({Piece::Kind::Literal, region, {}, false, item.literal});
-            continue;
-        }
-        const QChar c = item.ch;
-        if (c == u'0' || c == u'#') {
-            layout.pieces.push_back({Piece::Kind::Digit, region, c, false, {}});
-            if (region == Region::Whole) {
-                if (c == u'0' && layout.firstWholeZero < 0)
+    // Commas of the whole part after its latest placeholder: they scale down if no placeholder
+    // follows them, and turn grouping on if one does. Commas before the first one print nothing.
+    long long pendingCommas = 0;
+    for (PieceReader reader(section); !reader.atEnd();) {
+        const Piece piece = reader.next();
+        switch (piece.kind) {
+        case Piece::Kind::Digit:
+            if (piece.region == Region::Whole) {
+                if (piece.ch == u'0' && layout.firstWholeZero < 0)
                     layout.firstWholeZero = layout.wholePlaceholders;
                 ++layout.wholePlaceholders;
-            } else if (region == Region::Fraction) {
+                layout.grouping = layout.grouping || pendingCommas > 0;
+                pendingCommas = 0;
+            } else if (piece.region == Region::Fraction) {
                 ++layout.fractionPlaceholders;
-                if (c == u'0')
+                if (piece.ch == u'0')
                     layout.lastFractionZero = layout.fractionPlaceholders;
             } else {
                 ++layout.exponentPlaceholders;
             }
-        } else if (c == u'.' && !pointSeen && region == Region::Whole) {
-            pointSeen = true;
-            region = Region::Fraction;
-            layout.pieces.push_back({Piece::Kind::Point, region, c, false, {}});
-        } else if (c == u',') {
-            if (region == Region::Whole)
-                commasAfter.push_back(layout.wholePlaceholders);
-        } else if (c == u'%') {
+            break;
+        case Piece::Kind::Comma:
+            if (piece.region == Region::Whole && layout.wholePlaceholders > 0)
+                ++pendingCommas;
+            break;
+        case Piece::Kind::Percent:
             layout.percent = true;
-            layout.pieces.push_back({Piece::Kind::Percent, region, c, false, {}});
-        } else if ((c == u'E' || c == u'e') && !layout.scientific &&
-                   (charAt(items, i + 1) == u'+' || charAt(items, i + 1) == u'-') &&
-                   (charAt(items, i + 2) == u'0' || charAt(items, i + 2) == u'#')) {
+            break;
+        case Piece::Kind::Exponent:
             layout.scientific = true;
-            region = Region::Exponent;
-            layout.pieces.push_back(
-                {Piece::Kind::Exponent, region, c, items[i + 1].ch == u'+', {}});
-            ++i;
-        } else {
-            layout.pieces.push_back({Piece::Kind::Literal, region, c, false, {}});
+            break;
+        case Piece::Kind::Point:
+        case Piece::Kind::Literal:
+            break;
         }
     }
-    for (const long long before : commasAfter) {
-        if (before > 0 && before < layout.wholePlaceholders)
-            layout.grouping = true;
-        else if (before > 0 && before == layout.wholePlaceholders)
-            ++layout.scalingCommas;
-    }
+    layout.scalingCommas = pendingCommas;
     return layout;
 }
 
@@ -101,6 +125,14 @@ public:
     RightAligned(std::string digits, long long placeholders, long long zeroFrom, QString separator)
         : digits_(std::move(digits)), placeholders_(placeholders), zeroFrom_(zeroFrom),
           separator_(std::move(separator)) {}
+    RightAligned(const RightAligned&) = delete;
+    RightAligned& operator=(const RightAligned&) = delete;
+    ~RightAligned() { wipe(digits_); } // they may be a password's
+
+    // Characters written at most: every digit and its group separator.
+    qsizetype longest() const {
+        return static_cast<qsizetype>(digits_.size()) * (1 + separator_.size());
+    }
 
     // Appends what the next placeholder (from the left) prints.
     void next(QString& out) {
@@ -179,16 +211,17 @@ QString formatNumberSection(double magnitude, QStringView section, const QLocale
     RightAligned exponentDigits(exponentText, layout.exponentPlaceholders,
                                 layout.exponentPlaceholders, QString());
 
+    // Room for everything from the start: a buffer outgrown would be freed holding digits.
     QString out;
-    out.reserve(section.size() + 32);
+    out.reserve(section.size() + whole.longest() + 32);
     long long fractionPlace = 0;
-    for (const Piece& piece : layout.pieces) {
+    for (PieceReader reader(section); !reader.atEnd();) {
+        const Piece piece = reader.next();
         switch (piece.kind) {
         case Piece::Kind::Literal:
-            if (piece.literal.isNull())
-                out.append(piece.ch);
-            else
-                out.append(piece.literal);
+            out.append(piece.text);
+            break;
+        case Piece::Kind::Comma:
             break;
         case Piece::Kind::Point:
             if (layout.wholePlaceholders == 0)

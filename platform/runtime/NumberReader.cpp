@@ -1,5 +1,7 @@
 #include "NumberReader.h"
 
+#include "StringOps.h"
+
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -133,8 +135,11 @@ NumberReading readNumber(const QString& text, const QLocale& locale) {
         takeSign();
     takeCurrency();
 
-    // Mantissa, copied in plain ASCII for the locale-free reader.
+    // Mantissa, copied in plain ASCII for the locale-free reader. The text may be a password
+    // (a mask that reads it as a number): the copy is wiped, and reserved at its full length at
+    // once so that no shorter buffer is ever left behind.
     std::string ascii;
+    const WipeOnExit wipeAscii(ascii);
     ascii.reserve(static_cast<size_t>(body.size()) + 8);
     if (negative)
         ascii.push_back('-');
@@ -163,7 +168,10 @@ NumberReading readNumber(const QString& text, const QLocale& locale) {
     // Exponent: E or D, an optional sign, at least one digit.
     if (pos < body.size() && (body[pos].toUpper() == u'E' || body[pos].toUpper() == u'D')) {
         qsizetype p = pos + 1;
-        std::string exponent = "e";
+        std::string exponent;
+        const WipeOnExit wipeExponent(exponent);
+        exponent.reserve(static_cast<size_t>(body.size() - pos) + 1);
+        exponent.push_back('e');
         if (p < body.size() && (body[p] == u'+' || body[p] == u'-'))
             exponent.push_back(static_cast<char>(body[p++].unicode()));
         bool exponentDigits = false;

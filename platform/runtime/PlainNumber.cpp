@@ -2,6 +2,7 @@
 
 #include "DecimalDigits.h"
 #include "FormatChoices.h"
+#include "StringOps.h"
 
 #include <algorithm>
 #include <string>
@@ -14,14 +15,21 @@ QString plainNumber(double value, const QLocale& locale) {
     if (digits.isZero())
         return QStringLiteral("0");
 
+    // Room for the longest plain number ("-0.0000123456789012345", "-1.23456789012345E+308")
+    // from the start, so that no outgrown buffer is freed holding digits.
     QString out;
+    out.reserve(32);
     if (value < 0)
         out.append(u'-');
     const std::string& significant = digits.significant();
     const long long exponent = digits.pointPosition() - 1;
     if (exponent >= kPlainLowestFixedExponent && exponent <= kPlainHighestFixedExponent) {
-        const std::string whole = digits.wholeDigits();
-        out.append(whole.empty() ? QStringLiteral("0") : QString::fromStdString(whole));
+        std::string whole = digits.wholeDigits();
+        const WipeOnExit wipeWhole(whole);
+        if (whole.empty())
+            out.append(u'0');
+        for (const char digit : whole)
+            out.append(QLatin1Char(digit));
         const long long shown =
             static_cast<long long>(significant.size()) - std::max(0LL, digits.pointPosition());
         if (shown > 0) {
@@ -35,7 +43,8 @@ QString plainNumber(double value, const QLocale& locale) {
     out.append(QChar(significant[0]));
     if (significant.size() > 1) {
         out.append(locale.decimalPoint());
-        out.append(QString::fromStdString(significant.substr(1)));
+        for (size_t i = 1; i < significant.size(); ++i)
+            out.append(QLatin1Char(significant[i]));
     }
     out.append(exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+"));
     const std::string exponentText = std::to_string(exponent < 0 ? -exponent : exponent);

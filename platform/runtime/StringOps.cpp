@@ -87,22 +87,33 @@ QString Hex(qint32 value) {
     return QString::number(static_cast<quint32>(value), 16).toUpper();
 }
 
+void clearBytes(void* data, std::size_t size) {
+#ifdef __GLIBC__
+    explicit_bzero(data, size);
+#else
+    volatile unsigned char* bytes = static_cast<volatile unsigned char*>(data);
+    for (size_t i = 0; i < size; ++i)
+        bytes[i] = 0;
+#endif
+}
+
 void overwrite(QString& text) {
     if (text.isEmpty() || !text.isDetached())
         return;
-#ifdef __GLIBC__
-    explicit_bzero(text.data(), static_cast<size_t>(text.size()) * sizeof(QChar));
-#else
-    // volatile keeps the compiler from dropping stores to memory that is about to be freed.
-    volatile char16_t* data = reinterpret_cast<volatile char16_t*>(text.data());
-    for (qsizetype i = 0; i < text.size(); ++i)
-        data[i] = 0;
-#endif
+    clearBytes(text.data(), static_cast<size_t>(text.size()) * sizeof(QChar));
 }
 
 void wipe(QString& text) {
     overwrite(text);
     text.clear();
+}
+
+void wipe(std::string& text) {
+    // Digits dropped from the end (resize, pop_back) still lie between the size and the capacity.
+    text.resize(text.capacity());
+    clearBytes(text.data(), text.size());
+    text.clear();
+    text.shrink_to_fit();
 }
 
 } // namespace runtime

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <cstddef>
+#include <string>
+
 // The runtime's string operations on counted UTF-16 text; positions count from 1.
 namespace runtime {
 
@@ -35,6 +38,10 @@ QString String(qint32 count, QChar character);
 // Upper-case hexadecimal digits of a 32-bit value, without leading zeros.
 QString Hex(qint32 value);
 
+// Stores zeros over the bytes, in a way the compiler may not drop even for memory about to be
+// freed.
+void clearBytes(void* data, std::size_t size);
+
 // Sets every character of a text that owns its characters to NUL, keeping its length; a text
 // that shares its characters with another is left alone (its other owner wipes them).
 void overwrite(QString& text);
@@ -42,5 +49,21 @@ void overwrite(QString& text);
 // Overwrites the characters of a text, then releases them, so that no copy of a password is left
 // behind in freed memory. The text is empty afterwards.
 void wipe(QString& text);
+
+// The same for the digits and other working text of the conversions: every byte the string has
+// reserved is overwritten, then the memory is released.
+void wipe(std::string& text);
+
+// Wipes a string on every way out of the scope it was made for.
+class WipeOnExit {
+public:
+    explicit WipeOnExit(std::string& text) : text_(text) {}
+    ~WipeOnExit() { wipe(text_); }
+    WipeOnExit(const WipeOnExit&) = delete;
+    WipeOnExit& operator=(const WipeOnExit&) = delete;
+
+private:
+    std::string& text_;
+};
 
 } // namespace runtime

@@ -3,7 +3,7 @@
 #include "FormatSections.h"
 #include "StringOps.h"
 
-#include <vector>
+#include <algorithm>
 
 namespace runtime::format {
 namespace {
@@ -15,73 +15,81 @@ namespace {
 // - Characters left over when the text is longer than the placeholders are appended after the
 //   whole output, in either fill direction.
 
-struct Piece {
-    bool placeholder = false;
-    QChar kind;          // '@' or '&' for a placeholder
-    QStringView literal; // for a literal run
-    QChar literalChar;   // for a single unescaped literal character
-};
+// - A placeholder takes a whole character: a surrogate pair (text outside the basic plane) is
+//   never split between two placeholders.
 
 enum class CaseChange { None, Lower, Upper };
+
+// UTF-16 units of the character at index i: 2 for a surrogate pair, 1 otherwise (a lone
+// surrogate included).
+qsizetype unitsAt(QStringView text, qsizetype i) {
+    return i + 1 < text.size() && text[i].isHighSurrogate() && text[i + 1].isLowSurrogate() ? 2 : 1;
+}
+
+qsizetype characterCount(QStringView text) {
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); i += unitsAt(text, i))
+        ++count;
+    return count;
+}
 
 } // namespace
 
 QString formatText(const QString& text, QStringView format) {
-    const QList<QStringView> sections = splitSections(format);
+    const QList<QStringView> sections = splitSections(format, 2);
     QStringView section = sections.front();
     if (text.isEmpty() && sections.size() >= 2)
         section = sections[1];
 
-    std::vector<Piece> pieces;
-    pieces.reserve(static_cast<size_t>(section.size()));
+    // Two passes over the section: the placeholders and flags first, then the text, so that
+    // nothing is kept per character of the mask.
     CaseChange caseChange = CaseChange::None;
     bool leftToRight = false;
     qsizetype placeholders = 0;
     scan(
         section,
         [&](QChar c) {
-            if (c == u'@' || c == u'&') {
-                pieces.push_back({true, c, {}, {}});
+            if (c == u'@' || c == u'&')
                 ++placeholders;
-            } else if (c == u'<') {
+            else if (c == u'<')
                 caseChange = CaseChange::Lower;
-            } else if (c == u'>') {
+            else if (c == u'>')
                 caseChange = CaseChange::Upper;
-            } else if (c == u'!') {
+            else if (c == u'!')
                 leftToRight = true;
-            } else {
-                pieces.push_back({false, {}, {}, c});
-            }
         },
-        [&](QStringView literal) {
-            pieces.push_back({false, {}, literal, {}});
-        });
+        [](QStringView) {});
 
     // Which placeholders receive a character: with fewer characters than placeholders, the
     // leftmost ones stay empty (right to left), or the rightmost ones with "!".
-    const qsizetype filled = std::min(placeholders, text.size());
+    const qsizetype filled = std::min(placeholders, characterCount(text));
     const qsizetype firstFilled = leftToRight ? 0 : placeholders - filled;
 
     QString result;
     result.reserve(section.size() + text.size());
     qsizetype placeholderIndex = 0;
     qsizetype next = 0;
-    for (const Piece& piece : pieces) {
-        if (!piece.placeholder) {
-            if (piece.literal.isNull())
-                result.append(piece.literalChar);
-            else
-                result.append(piece.literal);
-            continue;
-        }
-        const bool receives =
-            placeholderIndex >= firstFilled && placeholderIndex < firstFilled + filled;
-        ++placeholderIndex;
-        if (receives)
-            result.append(text[next++]);
-        else if (piece.kind == u'@')
-            result.append(u' ');
-    }
+    scan(
+        section,
+        [&](QChar c) {
+            if (c == u'<' || c == u'>' || c == u'!')
+                return;
+            if (c != u'@' && c != u'&') {
+                result.append(c);
+                return;
+            }
+            const bool receives =
+                placeholderIndex >= firstFilled && placeholderIndex < firstFilled + filled;
+            ++placeholderIndex;
+            if (receives) {
+                const qsizetype units = unitsAt(text, next);
+                result.append(QStringView(text).mid(next, units));
+                next += units;
+            } else if (c == u'@') {
+                result.append(u' ');
+            }
+        },
+        [&](QStringView literal) { result.append(literal); });
     if (next < text.size())
         result.append(QStringView(text).mid(next));
 

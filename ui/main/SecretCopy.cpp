@@ -1,5 +1,7 @@
 #include "SecretCopy.h"
 
+#include "StringOps.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -24,6 +26,36 @@ QAction* findCopyAction(const QMenu& menu) {
     return nullptr;
 }
 
+const QString kTextFormat = QStringLiteral("text/plain");
+
+// Clipboard data holding a password. It keeps its own copy of the text, not in QMimeData's
+// store, and wipes it when the clipboard lets the data go (at the next copy or the program's
+// end). Copies taken from it by other programs or by Qt's clipboard code are theirs.
+class SecretMimeData final : public QMimeData {
+public:
+    explicit SecretMimeData(const QString& text) : text_(text.constData(), text.size()) {
+        setData(QString::fromLatin1(SecretCopy::kHintFormat), QByteArrayLiteral("secret"));
+    }
+    ~SecretMimeData() override { runtime::wipe(text_); }
+    SecretMimeData(const SecretMimeData&) = delete;
+    SecretMimeData& operator=(const SecretMimeData&) = delete;
+
+    QStringList formats() const override { return QStringList{kTextFormat} + QMimeData::formats(); }
+    bool hasFormat(const QString& type) const override {
+        return type == kTextFormat || QMimeData::hasFormat(type);
+    }
+
+protected:
+    QVariant retrieveData(const QString& type, QMetaType preferredType) const override {
+        if (type == kTextFormat)
+            return text_;
+        return QMimeData::retrieveData(type, preferredType);
+    }
+
+private:
+    QString text_;
+};
+
 } // namespace
 
 SecretCopy::SecretCopy(QLineEdit* box) : QObject(box), box_(box) {
@@ -31,18 +63,18 @@ SecretCopy::SecretCopy(QLineEdit* box) : QObject(box), box_(box) {
 }
 
 QMimeData* SecretCopy::secretMimeData(const QString& text) {
-    auto* data = new QMimeData;
-    data->setText(text);
-    data->setData(QString::fromLatin1(kHintFormat), QByteArrayLiteral("secret"));
-    return data;
+    return new SecretMimeData(text);
 }
 
 void SecretCopy::copy() {
     // As the box itself: nothing selected, nothing copied; a hidden text is never copied.
     if (!box_->hasSelectedText() || box_->echoMode() != QLineEdit::Normal)
         return;
-    QGuiApplication::clipboard()->setMimeData(secretMimeData(box_->selectedText()),
-                                              QClipboard::Clipboard);
+    // A partial selection is a text of its own, wiped here once the clipboard data has made its
+    // copy; a whole selection shares the box's text, which wipe leaves alone.
+    QString selected = box_->selectedText();
+    QGuiApplication::clipboard()->setMimeData(secretMimeData(selected), QClipboard::Clipboard);
+    runtime::wipe(selected);
 }
 
 bool SecretCopy::eventFilter(QObject* watched, QEvent* event) {

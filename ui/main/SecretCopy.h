@@ -16,7 +16,8 @@ class SecretCopy final : public QObject {
 public:
     explicit SecretCopy(QLineEdit* box);
 
-    // The clipboard data for a password: the text, and the hint for clipboard managers.
+    // The clipboard data for a password: the text, and the hint for clipboard managers. The data
+    // keeps a copy of the text of its own, wiped when the data is deleted.
     static QMimeData* secretMimeData(const QString& text);
     static constexpr char kHintFormat[] = "x-kde-passwordManagerHint";
 

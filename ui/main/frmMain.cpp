@@ -404,7 +404,8 @@ void frmMain::cmdGenerate_Click() {
         setFormEnabled(true);
         services_.pointer.setMousePointer(platform::BusyPointer::Default);
         txtGeneratedPwd->setText(password);
-        // From here on the password exists only in the output box.
+        // This copy is wiped. The box keeps copies of its own, which Qt frees without wiping
+        // when its text changes (Clear, the next Generate).
         runtime::wipe(password);
         services_.messages.CloseMessage();
     } catch (...) {

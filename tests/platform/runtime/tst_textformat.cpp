@@ -53,6 +53,15 @@ private slots:
         QTest::newRow("! fills from the left") << "AB"
                                                << "!@-@-@"
                                                << "A-B- ";
+        // Characters outside the basic plane are two UTF-16 units; a placeholder takes both.
+        QTest::newRow("surrogate pair per @")
+            << QStringLiteral("\U0001F600") << "@-@" << QStringLiteral(" -\U0001F600");
+        QTest::newRow("surrogate pairs per &") << QStringLiteral("\U0001F600\U0001F601") << "&-&"
+                                               << QStringLiteral("\U0001F600-\U0001F601");
+        QTest::newRow("surrogate pair with !")
+            << QStringLiteral("\U0001F600x") << "!@-@-@" << QStringLiteral("\U0001F600-x- ");
+        QTest::newRow("surrogate pair with >")
+            << QStringLiteral("\U00010428a") << ">@-@" << QStringLiteral("\U00010400-A");
         QTest::newRow("leftover after all") << "ABCDE"
                                             << "@-@"
                                             << "A-BCDE";
