@@ -25,7 +25,7 @@ template <typename Conversion> int errorOf(Conversion conversion) {
 } // namespace
 
 int conversionsEntry(const std::uint8_t* data, std::size_t size) {
-    if (size < 1 || size > 64 * 1024)
+    if (size < 1 || size > kMaxInputSize)
         return 0;
     const QLocale locale = localeFor(data[0]);
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1),

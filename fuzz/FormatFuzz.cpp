@@ -32,7 +32,7 @@ void checkZeros(const QString& text, const QString& format) {
 } // namespace
 
 int formatEntry(const std::uint8_t* data, std::size_t size) {
-    if (size < 2 || size > 64 * 1024)
+    if (size < 2 || size > kMaxInputSize)
         return 0;
     const int firstDayOfWeek = data[0] % 9;
     const int firstWeekOfYear = data[1] % 5;

@@ -7,6 +7,10 @@
 // raw input bytes, runs the code under test and aborts when a property is broken.
 namespace fuzz {
 
+// The longest input an entry looks at: long enough that a scan slower than linear in the text or
+// the mask runs past the fuzzer's time limit (scripts/fuzz.sh --long).
+constexpr std::size_t kMaxInputSize = 256 * 1024;
+
 // Input: byte 0 picks the first day of week (0 to 8) and the locale, byte 1 the first week of
 // year (0 to 4); the rest is UTF-8: the text, a line feed, then the format.
 int formatEntry(const std::uint8_t* data, std::size_t size);
