@@ -10,6 +10,7 @@ packages=(
     xvfb xauth
     fonts-dejavu-core fonts-dejavu-extra
     desktop-file-utils appstream dpkg-dev groff-base
+    lintian devscripts git zsh fish man-db libglib2.0-bin x11-utils
     clang-tidy
 )
 if [ "$#" -gt 0 ]; then
