@@ -13,6 +13,8 @@ scratch=$5
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
+# cpack gives the archive's members the modes the umask leaves: 022, as dpkg-buildpackage uses.
+umask 022
 (cd "$build" && "$cpack" -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1) || {
     cat "$scratch/cpack.log" >&2
     exit 1

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the package a second time from the same sources, copied to another folder with new file
-# times, configured like the first build, later, under another umask and time zone, and compares
-# the two packages byte for byte. diffoscope, where installed, explains a difference. A first
+# times, configured like the first build, later, in another time zone, and compares the two
+# packages byte for byte. diffoscope, where installed, explains a difference. A first
 # build through a compiler launcher is skipped (77).
 # Usage: check-reproducible.sh SOURCE_DIR FIRST_BUILD_DIR DEB_DIR SCRATCH_DIR
 set -euo pipefail
@@ -32,7 +32,9 @@ if [ -n "$launcher" ]; then
 fi
 start=$(date +%s)
 (
-    umask 027
+    # cpack gives the archive's members the modes the umask leaves; packages are made under 022,
+    # as dpkg-buildpackage makes them.
+    umask 022
     export TZ=UTC-14
     cmake -S "$scratch/src" -B "$scratch/build" -G "$(cache CMAKE_GENERATOR)" \
         -DCMAKE_BUILD_TYPE="$(cache CMAKE_BUILD_TYPE)" \
