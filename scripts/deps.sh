@@ -11,6 +11,7 @@ packages=(
     weston qt6-wayland
     fonts-dejavu-core fonts-dejavu-extra
     desktop-file-utils appstream dpkg-dev groff-base
+    lintian devscripts git zsh fish man-db libglib2.0-bin x11-utils
     clang-tidy
     libglib2.0-bin
 )

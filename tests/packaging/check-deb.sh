@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the Debian package with CPack, checks its Depends (found by dpkg-shlibdeps) and its files,
 # unpacks it into a scratch root with dpkg -x, and runs both programs from there on the system's
-# Qt libraries. The desktop files are validated where the package puts them.
+# Qt libraries. The desktop files are validated where the package puts them; the changelog's top
+# entry and the metainfo's release name the package's version.
 # Usage: check-deb.sh CPACK BUILD_DIR VERSION APP_ID SCRATCH_DIR
 set -euo pipefail
 cpack=$1
@@ -12,6 +13,8 @@ scratch=$5
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
+# cpack gives the archive's members the modes the umask leaves: 022, as dpkg-buildpackage uses.
+umask 022
 (cd "$build" && "$cpack" -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1) || {
     cat "$scratch/cpack.log" >&2
     exit 1
@@ -40,13 +43,24 @@ for path in \
     "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
     "usr/share/icons/hicolor/scalable/apps/$id.svg" \
     usr/share/man/man1/keywright.1.gz usr/share/man/man1/keywright-cli.1.gz \
-    usr/share/doc/keywright/help/index.html; do
+    usr/share/doc/keywright/help/index.html \
+    usr/share/doc/keywright/copyright usr/share/doc/keywright/changelog.gz \
+    usr/share/bash-completion/completions/keywright-cli \
+    usr/share/zsh/vendor-completions/_keywright-cli \
+    usr/share/fish/vendor_completions.d/keywright-cli.fish; do
     [ -f "$root/$path" ] || fail "the package lacks /$path"
 done
 for size in 16 24 32 48 64 128 256; do
     path=usr/share/icons/hicolor/${size}x${size}/apps/$id.png
     [ -f "$root/$path" ] || fail "the package lacks /$path"
 done
+# The changelog's top entry is this version's release, as the metainfo gives it.
+changelog=$(gzip -dc "$root/usr/share/doc/keywright/changelog.gz" | dpkg-parsechangelog -l - -c 1)
+top="$(sed -n 's/^Version: //p' <<<"$changelog") $(date -u -d "$(sed -n 's/^Date: //p' <<<"$changelog")" +%F)"
+release=$(grep -oP '<release version="\K[^"]+" date="[^"]+' "$root/usr/share/metainfo/$id.metainfo.xml" |
+    head -n 1 | sed 's/" date="/ /')
+[ "$top" = "$release" ] && [ "${top% *}" = "$version" ] ||
+    fail "changelog's top entry $top, metainfo's release $release, package version $version"
 # Nothing outside /usr, nothing of the build or the tests.
 outside=$(cd "$root" && find . -mindepth 1 -maxdepth 1 ! -name usr)
 [ -z "$outside" ] || fail "the package puts files outside /usr: $outside"
