@@ -54,6 +54,17 @@ class Desktop:
                     "XDG_DATA_DIRS": self.path("share"), "QT_QPA_PLATFORM": "xcb"}
         # The sanitizer build's settings reach the program.
         self.env.update({k: v for k, v in os.environ.items() if k.endswith("SAN_OPTIONS")})
+        if "ASAN_OPTIONS" in self.env:  # the X client libraries are not instrumented
+            supp = os.path.join(os.path.dirname(os.path.abspath(__file__)), "asan.supp")
+            self.env["ASAN_OPTIONS"] += ":suppressions=" + supp
+        if "LSAN_OPTIONS" in self.env:
+            options = self.env["LSAN_OPTIONS"].split(":")
+            files = [o.split("=", 1)[1] for o in options if o.startswith("suppressions=")]
+            files.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp"))
+            self.write(self.path("lsan.supp"), "".join(open(f).read() for f in files))
+            self.env["LSAN_OPTIONS"] = ":".join(
+                [o for o in options if not o.startswith("suppressions=")] +
+                ["suppressions=" + self.path("lsan.supp")])
         runtime = self.path("runtime")
         os.makedirs(runtime, mode=0o700)
         self.env["XDG_RUNTIME_DIR"] = runtime
