@@ -5,9 +5,9 @@
 #include "Format.h"
 #include "OutputStream.h"
 #include "PasswordEntropy.h"
+#include "RunRandomSource.h"
 #include "RuntimeError.h"
 #include "StringOps.h"
-#include "SystemRandomSource.h"
 
 #include <QCoreApplication>
 
@@ -15,6 +15,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -63,14 +64,12 @@ int generate(const cli::Request& request) {
         return fail(QStringLiteral("invalid length \"%1\": %2")
                         .arg(request.settings.lengthText, reason(error)));
     }
+    std::unique_ptr<runtime::SystemRandomSource> source;
     try {
-        runtime::Randomize();
+        source = cli::makeRunRandomSource(length, request.settings, request.count);
     } catch (const runtime::RuntimeError& error) {
         return fail(QStringLiteral("cannot make a password: %1").arg(reason(error)));
     }
-    auto* source = dynamic_cast<runtime::SystemRandomSource*>(&runtime::Rnd());
-    if (!source)
-        return fail(QStringLiteral("the system's random generator is unavailable"));
     cli::OutputStream out(STDOUT_FILENO);
     // One text for all the passwords: each is made in the memory of the one before, which has
     // been overwritten once written out.
