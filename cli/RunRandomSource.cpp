@@ -9,7 +9,7 @@ namespace cli {
 namespace {
 
 // Large runs refill in blocks of this many values from OpenSSL, or from the operating system.
-constexpr std::size_t kBulkBlockValues = 4096;
+constexpr std::size_t kBulkBlockValues = 16384;
 
 } // namespace
 

@@ -32,13 +32,13 @@ SystemRandomSource::SystemRandomSource(RandomBytes& bytes, std::size_t blockValu
     : bytes_(bytes), blockValues_(std::max<std::size_t>(blockValues, 1)) {}
 
 SystemRandomSource::~SystemRandomSource() {
-    wipeBytes(buffer_.data(), buffer_.size());
+    wipeBytes(buffer_.get(), capacity_);
 }
 
 float SystemRandomSource::next() {
-    if (position_ == buffer_.size())
+    if (position_ == end_)
         fetch(blockValues_);
-    unsigned char* value = buffer_.data() + position_;
+    unsigned char* value = buffer_.get() + position_;
     position_ += kBytesPerValue;
     const std::uint32_t n =
         std::uint32_t{value[0]} | std::uint32_t{value[1]} << 8 | std::uint32_t{value[2]} << 16;
@@ -52,40 +52,39 @@ void SystemRandomSource::expectDraws(qint64 count) {
 }
 
 void SystemRandomSource::discard() {
-    wipeBytes(buffer_.data(), buffer_.size());
-    buffer_.clear();
-    position_ = 0;
+    wipeBytes(buffer_.get(), capacity_);
+    end_ = position_ = 0;
 }
 
 void SystemRandomSource::fetch(std::size_t values) {
-    const std::size_t unused = buffer_.size() - position_;
+    const std::size_t unused = end_ - position_;
     const std::size_t wanted = values * kBytesPerValue;
     if (unused >= wanted)
         return;
     const std::size_t keep = std::max(wanted, blockValues_ * kBytesPerValue);
-    if (buffer_.capacity() < wanted || buffer_.capacity() > kShrinkFactor * keep) {
-        // A new buffer of the size asked; the old one is wiped before it is freed.
-        std::vector<unsigned char> fresh;
-        fresh.reserve(wanted);
-        fresh.assign(buffer_.begin() + static_cast<std::ptrdiff_t>(position_), buffer_.end());
-        wipeBytes(buffer_.data(), buffer_.size());
-        buffer_.swap(fresh);
+    if (capacity_ < wanted || capacity_ > kShrinkFactor * keep) {
+        // A new buffer of the size asked, zeroed; the old one is wiped before it is freed.
+        auto fresh = std::make_unique<unsigned char[]>(wanted + 1);
+        if (unused > 0)
+            std::memcpy(fresh.get(), buffer_.get() + position_, unused);
+        wipeBytes(buffer_.get(), capacity_);
+        buffer_ = std::move(fresh);
+        capacity_ = wanted;
     } else {
         // The unused bytes go to the front; the used ones are wiped.
-        std::memmove(buffer_.data(), buffer_.data() + position_, unused);
-        wipeBytes(buffer_.data() + unused, buffer_.size() - unused);
-        buffer_.resize(unused);
+        std::memmove(buffer_.get(), buffer_.get() + position_, unused);
+        wipeBytes(buffer_.get() + unused, end_ - unused);
     }
     position_ = 0;
-    buffer_.resize(wanted);
+    end_ = unused;
     try {
-        bytes_.fill(buffer_.data() + unused, wanted - unused);
+        bytes_.fill(buffer_.get() + unused, wanted - unused);
     } catch (...) {
         // Nothing of a failed request is used.
-        wipeBytes(buffer_.data() + unused, wanted - unused);
-        buffer_.resize(unused);
+        wipeBytes(buffer_.get() + unused, wanted - unused);
         throw;
     }
+    end_ = wanted;
 }
 
 RandomSource& Rnd() {

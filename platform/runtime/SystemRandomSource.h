@@ -3,9 +3,11 @@
 #include "RandomBytes.h"
 #include "RandomSource.h"
 
+#include <QtEndian>
+
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 namespace runtime {
 
@@ -31,12 +33,12 @@ public:
     // The 24-bit whole number behind the next value (the value is this number divided by 2^24),
     // for draws that do their arithmetic in whole numbers.
     std::uint32_t nextWholeNumber() {
-        if (position_ == buffer_.size())
+        if (position_ == end_)
             fetch(blockValues_);
-        const unsigned char* value = buffer_.data() + position_;
+        // Four bytes read at once: the buffer has one byte more than its values.
+        const auto word = qFromLittleEndian<std::uint32_t>(buffer_.get() + position_);
         position_ += kBytesPerValue;
-        return std::uint32_t{value[0]} | std::uint32_t{value[1]} << 8 |
-               std::uint32_t{value[2]} << 16;
+        return word & 0xFFFFFFu;
     }
 
     // Drops every byte not yet used, wiped.
@@ -49,7 +51,9 @@ private:
 
     RandomBytes& bytes_;
     std::size_t blockValues_;
-    std::vector<unsigned char> buffer_;
+    std::unique_ptr<unsigned char[]> buffer_; // capacity_ bytes of values, then one of padding
+    std::size_t capacity_ = 0;
+    std::size_t end_ = 0;      // the end of the bytes fetched
     std::size_t position_ = 0; // the first byte not yet used
 };
 
