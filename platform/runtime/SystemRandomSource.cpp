@@ -22,8 +22,8 @@ void wipeBytes(unsigned char* bytes, std::size_t count) {
 
 // A buffer kept after a long request is given back once it is this many times what is asked.
 constexpr std::size_t kShrinkFactor = 4;
-// Announced draws beyond this are fetched a block at a time: a hint, not a reason to hold
-// megabytes.
+// Announced draws beyond this (12 MiB of bytes) are fetched a block at a time: a hint is no
+// reason to hold more.
 constexpr qint64 kMaxExpectedDraws = qint64{1} << 22;
 
 } // namespace
