@@ -8,10 +8,10 @@
 #include "MaskWarning.h"
 #include "OutputStream.h"
 #include "PasswordEntropy.h"
+#include "RunRandomSource.h"
 #include "RuntimeError.h"
 #include "StandardDescriptors.h"
 #include "StringOps.h"
-#include "SystemRandomSource.h"
 
 #include <QCoreApplication>
 
@@ -19,6 +19,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -64,14 +65,12 @@ int generate(const cli::Request& request) {
     const qint32 length = checked.length;
     if (const auto warning = cli::maskWarning(request.settings))
         printLine(stderr, QStringLiteral("keywright-cli: ") + *warning);
+    std::unique_ptr<runtime::SystemRandomSource> source;
     try {
-        runtime::Randomize();
+        source = cli::makeRunRandomSource(length, request.settings, request.count);
     } catch (const runtime::RuntimeError& error) {
         return fail(QStringLiteral("cannot make a password: %1").arg(cli::reason(error)));
     }
-    auto* source = dynamic_cast<runtime::SystemRandomSource*>(&runtime::Rnd());
-    if (!source)
-        return fail(QStringLiteral("the system's random generator is unavailable"));
     cli::OutputStream out(STDOUT_FILENO);
     // One text for all the passwords: each is made in the memory of the one before, which has
     // been overwritten once written out.

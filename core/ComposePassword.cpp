@@ -115,11 +115,21 @@ qint32 PasswordLength(const QString& lengthText) {
     return length;
 }
 
+qint64 DrawsPerPassword(qint32 length, const GenerationSettings& settings) {
+    if (length <= 0)
+        return 0;
+    const qint64 characters = settings.type == AlphabetsAndNumbers ? 2 * qint64{length} : length;
+    const qint64 coins = settings.pwdCase == MixedCases ? qint64{length} - 1 : 0;
+    return characters + coins;
+}
+
 QString ComposePassword(const GenerationSettings& settings, runtime::RandomSource& source,
                         Yield& yield) {
     // The length is converted once, before the first draw.
     const qint32 length = PasswordLength(settings.lengthText);
     checkType(settings);
+    // The source may fetch all the values at once.
+    source.expectDraws(DrawsPerPassword(length, settings));
 
     WorkingText body;
     auto* systemSource = dynamic_cast<runtime::SystemRandomSource*>(&source);

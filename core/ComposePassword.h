@@ -16,6 +16,10 @@ inline constexpr qint32 kMaxPasswordLength = 65535;
 // Overflow beyond the 32-bit range or beyond kMaxPasswordLength. 0 or below means an empty body.
 qint32 PasswordLength(const QString& lengthText);
 
+// How many values of the random source one password takes: L for letters or digits, 2L for the
+// mixed type, and L - 1 coins more for the mixed case when L is 2 or more.
+qint64 DrawsPerPassword(qint32 length, const GenerationSettings& settings);
+
 // Called after every character appended and every position of the mixed case pass, so that a
 // window can keep painting. Must not throw.
 class Yield {

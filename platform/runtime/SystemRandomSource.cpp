@@ -1,24 +1,90 @@
 #include "SystemRandomSource.h"
 
-#include "RuntimeError.h"
-
-#include <openssl/crypto.h>
-#include <openssl/rand.h>
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
 
 namespace runtime {
+namespace {
 
-SystemRandomSource::~SystemRandomSource() {
-    OPENSSL_cleanse(buffer_.data(), sizeof buffer_);
+void wipeBytes(unsigned char* bytes, std::size_t count) {
+    if (count == 0)
+        return;
+#ifdef __GLIBC__
+    explicit_bzero(bytes, count);
+#else
+    // volatile keeps the compiler from dropping stores to memory that is about to be freed.
+    volatile unsigned char* data = bytes;
+    for (std::size_t i = 0; i < count; ++i)
+        data[i] = 0;
+#endif
 }
 
-void SystemRandomSource::refill() {
-    if (RAND_bytes(reinterpret_cast<unsigned char*>(buffer_.data()),
-                   static_cast<int>(sizeof buffer_)) != 1) {
-        // Without a working generator no password may be made at all.
-        throw RuntimeError(ErrorNumber::InvalidProcedureCall,
-                           QStringLiteral("The system's random generator is unavailable"));
+// A buffer kept after a long request is given back once it is this many times what is asked.
+constexpr std::size_t kShrinkFactor = 4;
+// Announced draws beyond this (12 MiB of bytes) are fetched a block at a time: a hint is no
+// reason to hold more.
+constexpr qint64 kMaxExpectedDraws = qint64{1} << 22;
+
+} // namespace
+
+SystemRandomSource::SystemRandomSource(RandomBytes& bytes, std::size_t blockValues)
+    : bytes_(bytes), blockValues_(std::max<std::size_t>(blockValues, 1)) {}
+
+SystemRandomSource::~SystemRandomSource() {
+    wipeBytes(buffer_.get(), capacity_);
+}
+
+float SystemRandomSource::next() {
+    if (position_ == end_)
+        fetch(blockValues_);
+    unsigned char* value = buffer_.get() + position_;
+    position_ += kBytesPerValue;
+    const std::uint32_t n =
+        std::uint32_t{value[0]} | std::uint32_t{value[1]} << 8 | std::uint32_t{value[2]} << 16;
+    value[0] = value[1] = value[2] = 0;
+    return static_cast<float>(n) * kRandomResolution;
+}
+
+void SystemRandomSource::expectDraws(qint64 count) {
+    if (count > 0 && count <= kMaxExpectedDraws)
+        fetch(static_cast<std::size_t>(count));
+}
+
+void SystemRandomSource::discard() {
+    wipeBytes(buffer_.get(), capacity_);
+    end_ = position_ = 0;
+}
+
+void SystemRandomSource::fetch(std::size_t values) {
+    const std::size_t unused = end_ - position_;
+    const std::size_t wanted = values * kBytesPerValue;
+    if (unused >= wanted)
+        return;
+    const std::size_t keep = std::max(wanted, blockValues_ * kBytesPerValue);
+    if (capacity_ < wanted || capacity_ > kShrinkFactor * keep) {
+        // A new buffer of the size asked, zeroed; the old one is wiped before it is freed.
+        auto fresh = std::make_unique<unsigned char[]>(wanted + 1);
+        if (unused > 0)
+            std::memcpy(fresh.get(), buffer_.get() + position_, unused);
+        wipeBytes(buffer_.get(), capacity_);
+        buffer_ = std::move(fresh);
+        capacity_ = wanted;
+    } else {
+        // The unused bytes go to the front; the used ones are wiped.
+        std::memmove(buffer_.get(), buffer_.get() + position_, unused);
+        wipeBytes(buffer_.get() + unused, end_ - unused);
     }
     position_ = 0;
+    end_ = unused;
+    try {
+        bytes_.fill(buffer_.get() + unused, wanted - unused);
+    } catch (...) {
+        // Nothing of a failed request is used.
+        wipeBytes(buffer_.get() + unused, wanted - unused);
+        throw;
+    }
+    end_ = wanted;
 }
 
 RandomSource& Rnd() {
@@ -27,11 +93,7 @@ RandomSource& Rnd() {
 }
 
 void Randomize() {
-    // Makes sure the generator is seeded from the operating system now, at start-up, rather than
-    // on the first press; fails the same way a draw would if it cannot be.
-    if (RAND_status() != 1 && RAND_poll() != 1)
-        throw RuntimeError(ErrorNumber::InvalidProcedureCall,
-                           QStringLiteral("The system's random generator is unavailable"));
+    static_cast<SystemRandomSource&>(Rnd()).discard();
 }
 
 } // namespace runtime

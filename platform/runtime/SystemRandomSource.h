@@ -1,44 +1,69 @@
 #pragma once
 
+#include "RandomBytes.h"
 #include "RandomSource.h"
 
-#include <array>
+#include <QtEndian>
+
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 
 namespace runtime {
 
-// Values from the operating system's cryptographic generator, through OpenSSL's generator,
-// which the system seeds. Values are taken from a buffer refilled in blocks, so that a draw costs
-// a few instructions; the buffer is wiped when the source goes.
+// Values made of random bytes: three bytes, the first the lowest, give the 24-bit whole number n
+// behind the value n / 2^24. The bytes come from a generator, by default the operating system's:
+// the draws a caller announces with expectDraws() in one request, any others a block at a time,
+// so that a draw costs a few instructions. Used bytes are wiped before the buffer is filled again,
+// and all of them when the source goes; next() wipes the bytes of each value as it takes them.
 class SystemRandomSource final : public RandomSource {
 public:
-    SystemRandomSource() = default;
+    static constexpr std::size_t kBytesPerValue = 3;
+    static constexpr std::size_t kBlockValues = 4096;
+
+    explicit SystemRandomSource(RandomBytes& bytes = SystemRandomBytes(),
+                                std::size_t blockValues = kBlockValues);
     ~SystemRandomSource() override;
     SystemRandomSource(const SystemRandomSource&) = delete;
     SystemRandomSource& operator=(const SystemRandomSource&) = delete;
 
-    float next() override { return static_cast<float>(nextWholeNumber()) * kRandomResolution; }
+    float next() override;
+    void expectDraws(qint64 count) override;
 
     // The 24-bit whole number behind the next value (the value is this number divided by 2^24),
     // for draws that do their arithmetic in whole numbers.
     std::uint32_t nextWholeNumber() {
-        if (position_ == buffer_.size())
-            refill();
-        return buffer_[position_++] & 0xFFFFFFu;
+        if (position_ == end_)
+            fetch(blockValues_);
+        // Four bytes read at once: the buffer has one byte more than its values.
+        const auto word = qFromLittleEndian<std::uint32_t>(buffer_.get() + position_);
+        position_ += kBytesPerValue;
+        return word & 0xFFFFFFu;
     }
 
-private:
-    void refill();
+    // Drops every byte not yet used, wiped.
+    void discard();
 
-    std::array<std::uint32_t, 4096> buffer_{};
-    std::size_t position_ = buffer_.size();
+private:
+    // Makes sure that at least values values are at hand, asking the generator once for those
+    // that are not.
+    void fetch(std::size_t values);
+
+    RandomBytes& bytes_;
+    std::size_t blockValues_;
+    std::unique_ptr<unsigned char[]> buffer_; // capacity_ bytes of values, then one of padding
+    std::size_t capacity_ = 0;
+    std::size_t end_ = 0;      // the end of the bytes fetched
+    std::size_t position_ = 0; // the first byte not yet used
 };
 
-// The one random sequence of the process, shared by every caller.
+// The one random sequence of the process, shared by every caller: the operating system's
+// generator.
 RandomSource& Rnd();
 
-// Prepares the process's sequence at start-up; called once, before the first draw. The values
-// come from the operating system's generator, so no clock seed is involved.
+// Prepares the process's sequence at start-up, before the first draw: the values come straight
+// from the operating system's generator, so there is no seed to set (and no clock involved);
+// nothing drawn before this call carries over.
 void Randomize();
 
 } // namespace runtime

@@ -1,8 +1,12 @@
-// One password from the settings: exact draws, in order and count, for every type and case.
+// One password from the settings: exact draws, in order and count, for every type and case,
+// from a scripted source and from the system source over scripted bytes (the window's way, with
+// a yield, and the bulk way without).
 
 #include "ComposePassword.h"
 #include "RuntimeError.h"
+#include "ScriptedRandomBytes.h"
 #include "ScriptedRandomSource.h"
+#include "SystemRandomSource.h"
 
 #include <QtTest>
 
@@ -90,13 +94,46 @@ private slots:
         QList<float> draws = rawDraws(raw, qint16(type));
         for (int side : coins)
             draws << coin(side);
+        const core::GenerationSettings s = settings(length, qint16(type), qint16(pwdCase));
         Source source(draws);
         CountingYield yield;
-        QCOMPARE(
-            core::ComposePassword(settings(length, qint16(type), qint16(pwdCase)), source, yield),
-            expected);
+        QCOMPARE(core::ComposePassword(s, source, yield), expected);
         QCOMPARE(source.draws(), draws.size()); // every scripted value used, none more
         QCOMPARE(yield.calls, raw.size() + coins.size());
+
+        // The same values as bytes of the system source: every byte used, none more, all of
+        // them fetched in one request before the first draw.
+        const QByteArray bytes = ScriptedRandomBytes::forValues(draws);
+        const int requests = draws.isEmpty() ? 0 : 1;
+        {
+            ScriptedRandomBytes generator(bytes);
+            runtime::SystemRandomSource system(generator);
+            CountingYield windowYield;
+            QCOMPARE(core::ComposePassword(s, system, windowYield), expected);
+            QCOMPARE(generator.used(), bytes.size());
+            QCOMPARE(generator.requests(), requests);
+            QCOMPARE(windowYield.calls, raw.size() + coins.size());
+        }
+        {
+            ScriptedRandomBytes generator(bytes);
+            runtime::SystemRandomSource system(generator);
+            core::NoYield noYield;
+            QCOMPARE(core::ComposePassword(s, system, noYield), expected);
+            QCOMPARE(generator.used(), bytes.size());
+            QCOMPARE(generator.requests(), requests);
+        }
+        {
+            // Bulk generation: the run announces its draws, then makes the password in place.
+            ScriptedRandomBytes generator(bytes);
+            runtime::SystemRandomSource system(generator);
+            const qint32 l = core::PasswordLength(length);
+            system.expectDraws(core::DrawsPerPassword(l, s));
+            QString password;
+            core::ComposePasswordInto(password, s, l, system);
+            QCOMPARE(password, expected);
+            QCOMPARE(generator.used(), bytes.size());
+            QCOMPARE(generator.requests(), requests);
+        }
     }
 
     // Failures come before any draw, and nothing is returned.

@@ -1,0 +1,70 @@
+#include "RandomBytes.h"
+
+#include "RuntimeError.h"
+
+#if defined(__linux__)
+#include <sys/random.h>
+
+#include <cerrno>
+#else
+#include <QRandomGenerator>
+
+#include <cstring>
+#include <iterator>
+#endif
+
+namespace runtime {
+namespace {
+
+[[noreturn]] void unavailable() {
+    // Without a working generator no password may be made at all.
+    throw RuntimeError(ErrorNumber::InvalidProcedureCall,
+                       QStringLiteral("The system's random generator is unavailable"));
+}
+
+class OperatingSystemRandomBytes final : public RandomBytes {
+public:
+#if defined(__linux__)
+    // The kernel's generator, asked directly: Qt's system generator prefers the processor's own
+    // instruction where there is one, and falls back to a generator of its own, without a word,
+    // when the kernel fails, so a failure could not be reported.
+    void fill(unsigned char* bytes, std::size_t count) override {
+        while (count > 0) {
+            const ssize_t got = getrandom(bytes, count, 0);
+            if (got < 0) {
+                if (errno == EINTR)
+                    continue; // a signal cut a long request short; ask for the rest
+                unavailable();
+            }
+            if (got == 0)
+                unavailable();
+            bytes += got;
+            count -= static_cast<std::size_t>(got);
+        }
+    }
+#else
+    void fill(unsigned char* bytes, std::size_t count) override {
+        quint32 words[64];
+        while (count > 0) {
+            const std::size_t part = count < sizeof words ? count : sizeof words;
+            const std::size_t wordCount = (part + sizeof(quint32) - 1) / sizeof(quint32);
+            QRandomGenerator::system()->generate(words, words + wordCount);
+            std::memcpy(bytes, words, part);
+            bytes += part;
+            count -= part;
+        }
+        volatile quint32* wipe = words;
+        for (std::size_t i = 0; i < std::size(words); ++i)
+            wipe[i] = 0;
+    }
+#endif
+};
+
+} // namespace
+
+RandomBytes& SystemRandomBytes() {
+    static OperatingSystemRandomBytes bytes;
+    return bytes;
+}
+
+} // namespace runtime
