@@ -18,6 +18,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -78,5 +79,13 @@ int main(int argc, char* argv[]) {
     app::installFirstPaintHook(*window);
     window->show();
     // The window destroys itself when closed; the last window closed ends the loop.
-    return application.exec();
+    const int exitCode = application.exec();
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        // Qt 6.4's Wayland client can deadlock while the application object is destroyed (the
+        // display waits for its event thread, which waits for the compositor). Every window has
+        // gone and nothing is kept, so the program ends here, without that teardown.
+        std::fflush(nullptr);
+        std::_Exit(exitCode);
+    }
+    return exitCode;
 }

@@ -92,9 +92,12 @@ private slots:
         QCOMPARE(image.size(), QSize(399, 269));
     }
 
+    // Offscreen, or on the compositor of the Wayland pass: the real program maps its window and
+    // ends by itself there too.
     void exitsAfterTheFirstPaintWhenAsked() {
         QProcessEnvironment env = environment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (env.value(QStringLiteral("QT_QPA_PLATFORM")) != QLatin1String("wayland"))
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("KEYWRIGHT_EXIT_AFTER_FIRST_PAINT"), QStringLiteral("1"));
         QCOMPARE(run({}, env, nullptr), 0);
     }
