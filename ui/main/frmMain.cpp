@@ -147,7 +147,9 @@ frmMain::frmMain(const frmMainServices& services, QWidget* parent)
     txtMasks->setFocus();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    disconnect(focusWatch_);
+}
 
 void frmMain::createControls() {
     Command1 = newAutoDefaultButton(this, "Command1", QStringLiteral("&Exit"),
@@ -248,7 +250,7 @@ void frmMain::connectHandlers() {
 
     // Outside a dialog a button clears its own default look when it loses the focus: Generate
     // looks like the default button again whenever the focus is not on another button.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         const bool otherButton =
             now != cmdGenerate && now && now->window() == this && qobject_cast<QPushButton*>(now);
         cmdGenerate->setDefault(!otherButton);

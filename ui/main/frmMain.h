@@ -89,6 +89,9 @@ private:
 
     frmMainServices services_;
     std::unique_ptr<platform::WindowOpacity> ownOpacity_;
+    // Generate's default look follows the application's focus; the watch ends with the window
+    // itself, before its widgets go (their hiding moves the focus too).
+    QMetaObject::Connection focusWatch_;
     platform::WindowOpacity* opacity_ = nullptr;
 
     QPushButton* Command1 = nullptr;
