@@ -18,7 +18,9 @@ QTranslator* install(QCoreApplication& application, const QLocale& locale, const
 
 QList<QTranslator*> installTranslations(QCoreApplication& application, const QLocale& locale) {
     QList<QTranslator*> installed;
-    if (locale.language() == QLocale::C || locale.language() == QLocale::English)
+    const QStringList languages = locale.uiLanguages();
+    if (locale.language() == QLocale::C || languages.isEmpty() ||
+        QLocale(languages.first()).language() == QLocale::English)
         return installed;
     // The program's own catalogue is embedded; Qt's (standard buttons, context menus, the
     // command line's help) comes with Qt's translations package, when installed.
@@ -29,4 +31,15 @@ QList<QTranslator*> installTranslations(QCoreApplication& application, const QLo
         if (translator)
             installed << translator;
     return installed;
+}
+
+QList<QTranslator*> installTranslations(QCoreApplication& application) {
+    QByteArray messages = qgetenv("LC_ALL");
+    if (messages.isEmpty())
+        messages = qgetenv("LC_MESSAGES");
+    if (messages.isEmpty())
+        messages = qgetenv("LANG");
+    if (messages.isEmpty() || messages == "C" || messages.startsWith("C.") || messages == "POSIX")
+        return {};
+    return installTranslations(application, QLocale());
 }

@@ -42,7 +42,7 @@ Kopieren Sie die Adresse in einen Webbrowser oder wählen Sie in den Systemeinst
     </message>
     <message>
         <source>Specific help on each item on the main window is available by hovering on them. For more help on the Password Mask, see link above</source>
-        <translation>Hilfe zu jedem Element des Hauptfensters erscheint, wenn Sie mit der Maus darauf zeigen. Mehr zur Passwortmaske unter dem Link oben</translation>
+        <translation>Hilfe zu jedem Element erscheint, wenn die Maus darauf zeigt. Mehr zur Passwortmaske unter dem Link oben</translation>
     </message>
     <message>
         <source>About MyApp</source>

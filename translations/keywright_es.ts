@@ -42,7 +42,7 @@ Copie la dirección en un navegador web o elija un navegador predeterminado en l
     </message>
     <message>
         <source>Specific help on each item on the main window is available by hovering on them. For more help on the Password Mask, see link above</source>
-        <translation>La ayuda de cada elemento de la ventana principal aparece al pasar el ratón sobre él. Para más ayuda sobre la máscara, vea el enlace de arriba</translation>
+        <translation>Pase el ratón sobre cada elemento para ver su ayuda. Para más ayuda sobre la máscara, vea el enlace de arriba</translation>
     </message>
     <message>
         <source>About MyApp</source>
@@ -58,7 +58,7 @@ Copie la dirección en un navegador web o elija un navegador predeterminado en l
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>Info del &amp;sistema...</translation>
+        <translation>&amp;Sistema...</translation>
     </message>
     <message>
         <source>Information about your system</source>

@@ -42,7 +42,7 @@ Copiez l&apos;adresse dans un navigateur web ou choisissez un navigateur par dé
     </message>
     <message>
         <source>Specific help on each item on the main window is available by hovering on them. For more help on the Password Mask, see link above</source>
-        <translation>Une aide sur chaque élément de la fenêtre principale s&apos;affiche au survol de la souris. Pour le masque du mot de passe, voir le lien ci-dessus</translation>
+        <translation>Survolez un élément de la fenêtre pour afficher son aide. Pour le masque du mot de passe, voir le lien ci-dessus</translation>
     </message>
     <message>
         <source>About MyApp</source>
@@ -58,7 +58,7 @@ Copiez l&apos;adresse dans un navigateur web ou choisissez un navigateur par dé
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>Info &amp;système...</translation>
+        <translation>&amp;Système...</translation>
     </message>
     <message>
         <source>Information about your system</source>
