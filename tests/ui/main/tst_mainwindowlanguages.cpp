@@ -1,5 +1,7 @@
+#include "AboutWorld.h"
 #include "MainWindowWorld.h"
 #include "Translations.h"
+#include "frmAbout.h"
 
 #include <QGroupBox>
 #include <QScopeGuard>
@@ -54,7 +56,7 @@ class TestMainWindowLanguages : public QObject {
             return metrics.horizontalAdvance(option->text().remove(u'&')) <= contents.width();
         }
         if (auto* button = qobject_cast<QPushButton*>(control))
-            return metrics.horizontalAdvance(button->text().remove(u'&')) + 8 <= button->width();
+            return metrics.horizontalAdvance(button->text().remove(u'&')) + 10 <= button->width();
         if (auto* frame = qobject_cast<QGroupBox*>(control))
             return metrics.horizontalAdvance(frame->title()) + 16 <= frame->width();
         if (auto* label = qobject_cast<QLabel*>(control)) {
@@ -65,15 +67,17 @@ class TestMainWindowLanguages : public QObject {
         return true;
     }
 
-private slots:
-    void initTestCase() {
-        MainWindowWorld world;
-        world.open();
-        english = textsOf(world.window);
-        QVERIFY(english.size() > 20);
+    static QList<QTranslator*> install(const QString& locale) {
+        return installTranslations(*qApp, QLocale(locale));
+    }
+    static void uninstall(const QList<QTranslator*>& translators) {
+        for (QTranslator* translator : translators) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
     }
 
-    void everyTextIsTranslatedAndFits_data() {
+    static void languages() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<bool>("translated");
         QTest::newRow("German") << "de_DE" << true;
@@ -82,16 +86,48 @@ private slots:
         QTest::newRow("English stays as it is") << "en_US" << false;
         QTest::newRow("C stays as it is") << "C" << false;
     }
+
+    // The About dialog's help link continues its first text, after the text's last word.
+    static bool continuesText(const QWidget* link, const QWidget* text) {
+        return link->objectName() == u"lblHelp" && text->objectName() == u"Label1";
+    }
+
+    // Controls that do not fit, lie outside the dialog or overlap a neighbour.
+    static QStringList misplaced(QWidget* dialog, const QList<QWidget*>& all) {
+        QStringList faults;
+        for (QWidget* control : all) {
+            if (!control->isVisibleTo(dialog))
+                continue;
+            if (!fits(control))
+                faults << control->objectName() + QStringLiteral(" is clipped");
+            if (control->parentWidget() != dialog)
+                continue;
+            if (!dialog->rect().contains(control->geometry()))
+                faults << control->objectName() + QStringLiteral(" runs past the window");
+            for (QWidget* other : all)
+                if (other != control && other->parentWidget() == dialog &&
+                    !continuesText(control, other) && !continuesText(other, control) &&
+                    other->isVisibleTo(dialog) && control->geometry().intersects(other->geometry()))
+                    faults << control->objectName() + QStringLiteral(" overlaps ") +
+                                  other->objectName();
+        }
+        return faults;
+    }
+
+private slots:
+    void initTestCase() {
+        MainWindowWorld world;
+        world.open();
+        english = textsOf(world.window);
+        QVERIFY(english.size() > 20);
+    }
+
+    void everyTextIsTranslatedAndFits_data() { languages(); }
     void everyTextIsTranslatedAndFits() {
         QFETCH(QString, locale);
         QFETCH(bool, translated);
-        const QList<QTranslator*> translators = installTranslations(*qApp, QLocale(locale));
-        const auto removeTranslators = qScopeGuard([&] {
-            for (QTranslator* translator : translators) {
-                QCoreApplication::removeTranslator(translator);
-                delete translator;
-            }
-        });
+        const QList<QTranslator*> translators = install(locale);
+        const auto removeTranslators = qScopeGuard([&] { uninstall(translators); });
         // The program's catalogue and Qt's own one, or none at all.
         QCOMPARE(translators.size(), translated ? 2 : 0);
 
@@ -118,18 +154,23 @@ private slots:
             QCOMPARE(text, catalogued + tail);
         }
 
-        const QList<QWidget*> all = controls(world.window);
-        const QRect client = world.window->rect();
-        for (QWidget* control : all) {
-            QVERIFY2(fits(control), qPrintable(control->objectName()));
-            if (control->parentWidget() != world.window)
-                continue;
-            QVERIFY2(client.contains(control->geometry()), qPrintable(control->objectName()));
-            for (QWidget* other : all)
-                if (other != control && other->parentWidget() == world.window)
-                    QVERIFY2(!control->geometry().intersects(other->geometry()),
-                             qPrintable(control->objectName() + " / " + other->objectName()));
-        }
+        const QStringList faults = misplaced(world.window, controls(world.window));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u", ")));
+    }
+
+    // The About dialog's buttons and texts fit too.
+    void aboutDialogFits_data() { languages(); }
+    void aboutDialogFits() {
+        QFETCH(QString, locale);
+        const QList<QTranslator*> translators = install(locale);
+        const auto removeTranslators = qScopeGuard([&] { uninstall(translators); });
+        AboutWorld world;
+        ui::frmAbout dialog(world.services);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QStringList faults = misplaced(
+            &dialog, dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u", ")));
     }
 };
 
