@@ -1,5 +1,7 @@
 #include "KeywrightApplication.h"
 
+#include <QCoreApplication>
+
 #include "RuntimeError.h"
 #include "WidgetMessageBoxes.h"
 
@@ -52,13 +54,13 @@ void KeywrightApplication::reportUncaughtError(const std::exception* error) {
 
 QString KeywrightApplication::uncaughtErrorText(const std::exception* error) {
     int number = 51;
-    QString description = QStringLiteral("Internal error");
+    QString description = QCoreApplication::translate("KeywrightApplication", "Internal error");
     if (const auto* runtimeError = dynamic_cast<const runtime::RuntimeError*>(error)) {
         number = runtimeError->number();
         description = runtimeError->description();
     } else if (dynamic_cast<const std::bad_alloc*>(error)) {
         number = 7;
-        description = QStringLiteral("Out of memory");
+        description = QCoreApplication::translate("KeywrightApplication", "Out of memory");
     }
     return runtime::errorReportText(number, description);
 }

@@ -10,6 +10,7 @@
 #include "StartupOptions.h"
 #include "SystemRandomSource.h"
 #include "SystemRegistry.h"
+#include "Translations.h"
 #include "WebLink.h"
 #include "WidgetMessageBoxes.h"
 #include "frmAbout.h"
@@ -52,6 +53,7 @@ int main(int argc, char* argv[]) {
     }
 
     app::KeywrightApplication application(argc, argv);
+    installTranslations(application);
     QGuiApplication::setDesktopFileName(QStringLiteral(KEYWRIGHT_APP_ID));
     ui::WidgetMessageBoxes boxes;
     platform::OverrideBusyPointer pointer;

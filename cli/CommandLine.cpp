@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include <QCoreApplication>
+
 #include "AppInfo.h"
 
 #include <QCommandLineParser>
@@ -50,55 +52,69 @@ std::optional<quint64> positiveWhole(const QString& text) {
 
 Request parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Norvik Password Generator for scripts: prints random passwords, one per "
-                       "line, made with the same rules as the window.\n\n"
-                       "  keywright-cli [options]            print passwords\n"
-                       "  keywright-cli --entropy [options]  print their strength in bits\n"
-                       "  keywright-cli format TEXT MASK     print TEXT formatted through MASK"));
-    const QCommandLineOption length({QStringLiteral("l"), QStringLiteral("length")},
-                                    QStringLiteral("Password length, 1 to 65535 (default 6)."),
-                                    QStringLiteral("TEXT"), QStringLiteral("6"));
-    const QCommandLineOption type({QStringLiteral("t"), QStringLiteral("type")},
-                                  QStringLiteral("Characters: letters, digits or mixed (default)."),
-                                  QStringLiteral("TYPE"), QStringLiteral("mixed"));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "keywright-cli", "Norvik Password Generator for scripts: prints random passwords, one per "
+                         "line, made with the same rules as the window.\n\n"
+                         "  keywright-cli [options]            print passwords\n"
+                         "  keywright-cli --entropy [options]  print their strength in bits\n"
+                         "  keywright-cli format TEXT MASK     print TEXT formatted through MASK"));
+    const QCommandLineOption length(
+        {QStringLiteral("l"), QStringLiteral("length")},
+        QCoreApplication::translate("keywright-cli", "Password length, 1 to 65535 (default 6)."),
+        QStringLiteral("TEXT"), QStringLiteral("6"));
+    const QCommandLineOption type(
+        {QStringLiteral("t"), QStringLiteral("type")},
+        QCoreApplication::translate("keywright-cli",
+                                    "Characters: letters, digits or mixed (default)."),
+        QStringLiteral("TYPE"), QStringLiteral("mixed"));
     const QCommandLineOption letterCase(
         {QStringLiteral("c"), QStringLiteral("case")},
-        QStringLiteral("Letter case: lower, upper or mixed (default)."), QStringLiteral("CASE"),
-        QStringLiteral("mixed"));
-    const QCommandLineOption prefix({QStringLiteral("p"), QStringLiteral("prefix")},
-                                    QStringLiteral("Text placed before each password."),
-                                    QStringLiteral("TEXT"));
-    const QCommandLineOption suffix({QStringLiteral("s"), QStringLiteral("suffix")},
-                                    QStringLiteral("Text placed after each password."),
-                                    QStringLiteral("TEXT"));
-    const QCommandLineOption mask({QStringLiteral("m"), QStringLiteral("mask")},
-                                  QStringLiteral("Format mask applied to each password body."),
-                                  QStringLiteral("TEXT"));
-    const QCommandLineOption count({QStringLiteral("n"), QStringLiteral("count")},
-                                   QStringLiteral("How many passwords to print (default 1)."),
-                                   QStringLiteral("N"), QStringLiteral("1"));
+        QCoreApplication::translate("keywright-cli",
+                                    "Letter case: lower, upper or mixed (default)."),
+        QStringLiteral("CASE"), QStringLiteral("mixed"));
+    const QCommandLineOption prefix(
+        {QStringLiteral("p"), QStringLiteral("prefix")},
+        QCoreApplication::translate("keywright-cli", "Text placed before each password."),
+        QStringLiteral("TEXT"));
+    const QCommandLineOption suffix(
+        {QStringLiteral("s"), QStringLiteral("suffix")},
+        QCoreApplication::translate("keywright-cli", "Text placed after each password."),
+        QStringLiteral("TEXT"));
+    const QCommandLineOption mask(
+        {QStringLiteral("m"), QStringLiteral("mask")},
+        QCoreApplication::translate("keywright-cli", "Format mask applied to each password body."),
+        QStringLiteral("TEXT"));
+    const QCommandLineOption count(
+        {QStringLiteral("n"), QStringLiteral("count")},
+        QCoreApplication::translate("keywright-cli", "How many passwords to print (default 1)."),
+        QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption firstDay(
         QStringLiteral("first-day-of-week"),
-        QStringLiteral("format: first day of the week, 0 (system) or 1 (Sunday, default) to 7."),
+        QCoreApplication::translate(
+            "keywright-cli",
+            "format: first day of the week, 0 (system) or 1 (Sunday, default) to 7."),
         QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption firstWeek(
         QStringLiteral("first-week-of-year"),
-        QStringLiteral("format: first week of the year, 0 (system) or 1 (default) to 3."),
+        QCoreApplication::translate(
+            "keywright-cli", "format: first week of the year, 0 (system) or 1 (default) to 3."),
         QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption entropy(
         QStringLiteral("entropy"),
-        QStringLiteral("Print the entropy in bits of the passwords these options make, instead of "
-                       "passwords. A number or date mask may make passwords alike: the figure is "
-                       "then an upper bound, marked \"at most\", or, where a sample shows "
-                       "passwords alike, measured from the mask's texts, marked \"about\"."));
+        QCoreApplication::translate(
+            "keywright-cli",
+            "Print the entropy in bits of the passwords these options make, instead of "
+            "passwords. A number or date mask may make passwords alike: the figure is "
+            "then an upper bound, marked \"at most\", or, where a sample shows "
+            "passwords alike, measured from the mask's texts, marked \"about\"."));
     parser.addOptions(
         {length, type, letterCase, prefix, suffix, mask, count, entropy, firstDay, firstWeek});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("format"),
-                                 QStringLiteral("Try a mask: format TEXT MASK."),
-                                 QStringLiteral("[format TEXT MASK]"));
+    parser.addPositionalArgument(
+        QStringLiteral("format"),
+        QCoreApplication::translate("keywright-cli", "Try a mask: format TEXT MASK."),
+        QStringLiteral("[format TEXT MASK]"));
 
     if (!parser.parse(arguments))
         return error(parser.errorText());
@@ -119,9 +135,11 @@ Request parseCommandLine(const QStringList& arguments) {
     const QStringList positional = parser.positionalArguments();
     if (!positional.isEmpty()) {
         if (positional.first() != u"format")
-            return error(QStringLiteral("unknown command \"%1\"").arg(positional.first()));
+            return error(QCoreApplication::translate("keywright-cli", "unknown command \"%1\"")
+                             .arg(positional.first()));
         if (positional.size() != 3)
-            return error(QStringLiteral("format takes exactly two arguments: TEXT MASK"));
+            return error(QCoreApplication::translate(
+                "keywright-cli", "format takes exactly two arguments: TEXT MASK"));
         Request request;
         request.kind = Request::Kind::FormatText;
         request.text = positional[1];
@@ -130,11 +148,13 @@ Request parseCommandLine(const QStringList& arguments) {
         request.firstDayOfWeek = parser.value(firstDay).toInt(&ok);
         if (!ok)
             return error(
-                QStringLiteral("invalid first day of week \"%1\"").arg(parser.value(firstDay)));
+                QCoreApplication::translate("keywright-cli", "invalid first day of week \"%1\"")
+                    .arg(parser.value(firstDay)));
         request.firstWeekOfYear = parser.value(firstWeek).toInt(&ok);
         if (!ok)
             return error(
-                QStringLiteral("invalid first week of year \"%1\"").arg(parser.value(firstWeek)));
+                QCoreApplication::translate("keywright-cli", "invalid first week of year \"%1\"")
+                    .arg(parser.value(firstWeek)));
         return request;
     }
 
@@ -142,12 +162,14 @@ Request parseCommandLine(const QStringList& arguments) {
     request.settings.lengthText = parser.value(length);
     const auto chosenType = typeFromName(parser.value(type));
     if (!chosenType)
-        return error(QStringLiteral("invalid type \"%1\": use letters, digits or mixed")
+        return error(QCoreApplication::translate(
+                         "keywright-cli", "invalid type \"%1\": use letters, digits or mixed")
                          .arg(parser.value(type)));
     request.settings.type = *chosenType;
     const auto chosenCase = caseFromName(parser.value(letterCase));
     if (!chosenCase)
-        return error(QStringLiteral("invalid case \"%1\": use lower, upper or mixed")
+        return error(QCoreApplication::translate("keywright-cli",
+                                                 "invalid case \"%1\": use lower, upper or mixed")
                          .arg(parser.value(letterCase)));
     request.settings.pwdCase = *chosenCase;
     request.settings.prefix = parser.value(prefix);
@@ -155,7 +177,8 @@ Request parseCommandLine(const QStringList& arguments) {
     request.settings.mask = parser.value(mask);
     const auto chosenCount = positiveWhole(parser.value(count));
     if (!chosenCount)
-        return error(QStringLiteral("invalid count \"%1\": use a positive whole number")
+        return error(QCoreApplication::translate(
+                         "keywright-cli", "invalid count \"%1\": use a positive whole number")
                          .arg(parser.value(count)));
     request.count = *chosenCount;
     if (parser.isSet(entropy))

@@ -1,5 +1,7 @@
 #include "ErrorText.h"
 
+#include <QCoreApplication>
+
 namespace cli {
 namespace {
 
@@ -63,7 +65,9 @@ QString printable(const QString& text) {
 }
 
 QString reason(const runtime::RuntimeError& error) {
-    return QStringLiteral("%1 (run-time error %2)").arg(error.description()).arg(error.number());
+    return QCoreApplication::translate("keywright-cli", "%1 (run-time error %2)")
+        .arg(error.description())
+        .arg(error.number());
 }
 
 } // namespace cli

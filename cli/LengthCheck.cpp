@@ -1,5 +1,7 @@
 #include "LengthCheck.h"
 
+#include <QCoreApplication>
+
 #include "ComposePassword.h"
 #include "ErrorText.h"
 
@@ -10,14 +12,17 @@ LengthCheck checkLength(const QString& lengthText) {
     try {
         check.length = core::PasswordLength(lengthText);
     } catch (const runtime::RuntimeError& error) {
-        check.error = QStringLiteral("invalid length \"%1\": %2").arg(lengthText, reason(error));
+        check.error = QCoreApplication::translate("keywright-cli", "invalid length \"%1\": %2")
+                          .arg(lengthText, reason(error));
         return check;
     }
     if (check.length < 1)
-        check.error = QStringLiteral("invalid length \"%1\": reads as %2, and a password needs at "
-                                     "least 1 character")
-                          .arg(lengthText)
-                          .arg(check.length);
+        check.error =
+            QCoreApplication::translate(
+                "keywright-cli", "invalid length \"%1\": reads as %2, and a password needs at "
+                                 "least 1 character")
+                .arg(lengthText)
+                .arg(check.length);
     return check;
 }
 

@@ -1,5 +1,7 @@
 #include "MaskWarning.h"
 
+#include <QCoreApplication>
+
 #include "PasswordEntropy.h"
 #include "RuntimeError.h"
 
@@ -20,8 +22,10 @@ std::optional<QString> maskWarning(const core::GenerationSettings& settings) {
 }
 
 QString alikeWarning(double bits) {
-    return QStringLiteral("warning: this mask makes different passwords come out alike, so they "
-                          "are weaker than their length suggests (about %1 bits; see --entropy)")
+    return QCoreApplication::translate(
+               "keywright-cli",
+               "warning: this mask makes different passwords come out alike, so they "
+               "are weaker than their length suggests (about %1 bits; see --entropy)")
         .arg(bits, 0, 'f', 2);
 }
 

@@ -13,6 +13,8 @@
 #include "StandardDescriptors.h"
 #include "StringOps.h"
 
+#include "Translations.h"
+
 #include <QCoreApplication>
 
 #include <cerrno>
@@ -69,7 +71,8 @@ int generate(const cli::Request& request) {
     try {
         source = cli::makeRunRandomSource(length, request.settings, request.count);
     } catch (const runtime::RuntimeError& error) {
-        return fail(QStringLiteral("cannot make a password: %1").arg(cli::reason(error)));
+        return fail(QCoreApplication::translate("keywright-cli", "cannot make a password: %1")
+                        .arg(cli::reason(error)));
     }
     cli::OutputStream out(STDOUT_FILENO);
     // One text for all the passwords: each is made in the memory of the one before, which has
@@ -81,7 +84,8 @@ int generate(const cli::Request& request) {
         } catch (const runtime::RuntimeError& error) {
             // Only the first password can fail (the mask, say): the inputs stay the same.
             runtime::wipe(password);
-            return fail(QStringLiteral("cannot make a password: %1").arg(cli::reason(error)));
+            return fail(QCoreApplication::translate("keywright-cli", "cannot make a password: %1")
+                            .arg(cli::reason(error)));
         }
         const bool written = out.writeLine(password);
         runtime::overwrite(password);
@@ -105,14 +109,18 @@ int entropy(const cli::Request& request) {
     try {
         result = core::ComputePasswordEntropy(request.settings);
     } catch (const runtime::RuntimeError& error) {
-        return fail(QStringLiteral("cannot work out the strength: %1").arg(cli::reason(error)));
+        return fail(QCoreApplication::translate("keywright-cli", "cannot work out the strength: %1")
+                        .arg(cli::reason(error)));
     }
     if (result.alike)
         printLine(stderr, QStringLiteral("keywright-cli: ") + cli::alikeWarning(result.bits));
-    const QString qualifier = result.alike   ? QStringLiteral("about ")
-                              : result.exact ? QString()
-                                             : QStringLiteral("at most ");
-    return printResult(QStringLiteral("%1%2 bits").arg(qualifier).arg(result.bits, 0, 'f', 2));
+    const QString qualifier = result.alike ? QCoreApplication::translate("keywright-cli", "about ")
+                              : result.exact
+                                  ? QString()
+                                  : QCoreApplication::translate("keywright-cli", "at most ");
+    return printResult(QCoreApplication::translate("keywright-cli", "%1%2 bits")
+                           .arg(qualifier)
+                           .arg(result.bits, 0, 'f', 2));
 }
 
 int formatText(const cli::Request& request) {
@@ -120,8 +128,9 @@ int formatText(const cli::Request& request) {
         return printResult(runtime::Format(request.text, request.mask, request.firstDayOfWeek,
                                            request.firstWeekOfYear));
     } catch (const runtime::RuntimeError& error) {
-        return fail(QStringLiteral("cannot format \"%1\" with \"%2\": %3")
-                        .arg(request.text, request.mask, cli::reason(error)));
+        return fail(
+            QCoreApplication::translate("keywright-cli", "cannot format \"%1\" with \"%2\": %3")
+                .arg(request.text, request.mask, cli::reason(error)));
     }
 }
 
@@ -135,6 +144,7 @@ int main(int argc, char* argv[]) {
     // A closed pipe shows as a failed write, not as a signal.
     std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
+    installTranslations(app);
     const cli::Request request = cli::parseCommandLine(QCoreApplication::arguments());
     switch (request.kind) {
     case cli::Request::Kind::Help:

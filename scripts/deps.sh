@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libssl-dev libbenchmark-dev
     xvfb xauth xdotool xclip python3-xlib
     weston qt6-wayland

@@ -99,6 +99,12 @@ NumberReading readNumber(const QString& text, const QLocale& locale) {
     const QString currency = locale.currencySymbol();
     const QString decimalSeparator = locale.decimalPoint();
     const QString groupSeparator = locale.groupSeparator();
+    // "." is a decimal point unless the locale groups with it (German "1.000" is a thousand).
+    const bool pointIsDecimal = groupSeparator != u".";
+    // Where the locale groups with a no-break space (French), an ordinary space groups too:
+    // that is what a keyboard types.
+    const bool spaceGroups = groupSeparator == QStringView(u"\u00A0") ||
+                             groupSeparator == QStringView(u"\u202F") || groupSeparator == u" ";
 
     bool negative = false;
     bool signSeen = false;
@@ -151,13 +157,20 @@ NumberReading readNumber(const QString& text, const QLocale& locale) {
             ascii.push_back(static_cast<char>(c.unicode()));
             digits = true;
             ++pos;
-        } else if (!fraction && (body.mid(pos).startsWith(decimalSeparator) || c == u'.')) {
+        } else if (!fraction && body.mid(pos).startsWith(decimalSeparator)) {
             ascii.push_back('.');
             fraction = true;
-            pos += c == u'.' ? 1 : decimalSeparator.size();
+            pos += decimalSeparator.size();
+        } else if (!fraction && pointIsDecimal && c == u'.') {
+            ascii.push_back('.');
+            fraction = true;
+            ++pos;
         } else if (!fraction && digits && !groupSeparator.isEmpty() &&
-                   body.mid(pos).startsWith(groupSeparator) && groupSeparator != u".") {
+                   body.mid(pos).startsWith(groupSeparator)) {
             pos += groupSeparator.size();
+        } else if (!fraction && digits && spaceGroups &&
+                   (c == u' ' || c == u'\u00A0' || c == u'\u202F')) {
+            ++pos;
         } else {
             break;
         }

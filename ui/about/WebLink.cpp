@@ -1,5 +1,7 @@
 #include "WebLink.h"
 
+#include <QCoreApplication>
+
 #include "MessageBoxes.h"
 #include "OpenWebAddress.h"
 #include "RuntimeError.h"
@@ -7,7 +9,8 @@
 namespace ui {
 
 QString noWebBrowserText(const QString& address) {
-    return QStringLiteral("No web browser could be started for this address:\n\n%1\n\n"
+    return QCoreApplication::translate(
+               "WebLink", "No web browser could be started for this address:\n\n%1\n\n"
                           "Copy the address into a web browser, or choose a default web "
                           "browser in the system settings.")
         .arg(address);

@@ -11,6 +11,7 @@
 #include "WebAddresses.h"
 #include "WebLink.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -20,12 +21,18 @@
 namespace ui {
 
 namespace {
-const QString kLabel1 = QStringLiteral(
-    "Norvik Password Generator is a simple software that assist you to generate a strong "
-    "password. For help on the usage, please click on the following link:");
-const QString kLabel2 = QStringLiteral(
-    "Specific help on each item on the main window is available by hovering on them. For more "
-    "help on the Password Mask, see link above");
+QString label1Text() {
+    return QCoreApplication::translate(
+        "frmAbout",
+        "Norvik Password Generator is a simple software that assist you to generate a strong "
+        "password. For help on the usage, please click on the following link:");
+}
+QString label2Text() {
+    return QCoreApplication::translate(
+        "frmAbout",
+        "Specific help on each item on the main window is available by hovering on them. For more "
+        "help on the Password Mask, see link above");
+}
 
 LinkLabel* newLink(QWidget* parent, const char* name, const QString& address) {
     auto* link = new LinkLabel(address, parent);
@@ -40,7 +47,7 @@ frmAbout::frmAbout(const frmAboutServices& services, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       services_(services) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About MyApp"));
+    setWindowTitle(QCoreApplication::translate("frmAbout", "About MyApp"));
     setModal(true);
     setFont(programFont(8.25));
 
@@ -57,27 +64,30 @@ frmAbout::frmAbout(const frmAboutServices& services, QWidget* parent)
 }
 
 void frmAbout::createControls() {
-    cmdOK = newButton(this, "cmdOK", QStringLiteral("&OK"), QStringLiteral("Close the dialog"));
+    cmdOK = newButton(this, "cmdOK", QCoreApplication::translate("frmAbout", "&OK"),
+                      QCoreApplication::translate("frmAbout", "Close the dialog"));
     cmdOK->setDefault(true);
-    cmdSysInfo = newButton(this, "cmdSysInfo", QStringLiteral("&System Info..."),
-                           QStringLiteral("Information about your system"));
+    cmdSysInfo =
+        newButton(this, "cmdSysInfo", QCoreApplication::translate("frmAbout", "&System Info..."),
+                  QCoreApplication::translate("frmAbout", "Information about your system"));
 
-    Label2 = newLabel(this, "Label2", kLabel2);
+    Label2 = newLabel(this, "Label2", label2Text());
     Label2->setWordWrap(true);
     // The help page is linked as a folder, with its trailing slash.
     lblHelp = newLink(this, "lblHelp", helpPageAddress() + u'/');
-    Label1 = newLabel(this, "Label1", kLabel1);
+    Label1 = newLabel(this, "Label1", label1Text());
     Label1->setWordWrap(true);
     lblURL = newLink(this, "lblURL", homePageAddress());
 
-    lblTitle = newLabel(this, "lblTitle", QStringLiteral("Application Title"));
+    lblTitle =
+        newLabel(this, "lblTitle", QCoreApplication::translate("frmAbout", "Application Title"));
     QFont title = programFont(11.25);
     title.setBold(true);
     lblTitle->setFont(title);
     QPalette black = lblTitle->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     lblTitle->setPalette(black);
-    lblVersion = newLabel(this, "lblVersion", QStringLiteral("Version"));
+    lblVersion = newLabel(this, "lblVersion", QCoreApplication::translate("frmAbout", "Version"));
     // A word-wrapped label's box reaches below its last line: the links lie above every label,
     // so a click anywhere on their text reaches them.
     lblHelp->raise();
@@ -119,8 +129,8 @@ void frmAbout::paintEvent(QPaintEvent* event) {
 
 void frmAbout::Form_Load() {
     const QString title = QString::fromUtf8(runtime::app::kTitle);
-    setWindowTitle(QStringLiteral("About ") + title);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+    setWindowTitle(QCoreApplication::translate("frmAbout", "About %1").arg(title));
+    lblVersion->setText(QCoreApplication::translate("frmAbout", "Version %1.%2.%3")
                             .arg(runtime::app::kMajor)
                             .arg(runtime::app::kMinor)
                             .arg(runtime::app::kRevision));

@@ -1,5 +1,7 @@
 #include "MainWindowAccessibility.h"
 
+#include <QCoreApplication>
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,13 +44,16 @@ void applyMainWindowAccessibility(QWidget& form) {
 
     auto* output = child<QLineEdit>(form, "txtGeneratedPwd");
     output->setAccessibleName(output->toolTip());
-    output->setAccessibleDescription(
-        QStringLiteral("The password made by Generate; read only, select it and copy it"));
+    output->setAccessibleDescription(QCoreApplication::translate(
+        "frmMain", "The password made by Generate; read only, select it and copy it"));
 
-    describeOptions(form, "optPwdTypes", QStringLiteral("Characters of the password"));
-    describeOptions(form, "optAlphaCases", QStringLiteral("Letter case of the password"));
+    describeOptions(form, "optPwdTypes",
+                    QCoreApplication::translate("frmMain", "Characters of the password"));
+    describeOptions(form, "optAlphaCases",
+                    QCoreApplication::translate("frmMain", "Letter case of the password"));
     child<QWidget>(form, "frPwdCase")
-        ->setAccessibleDescription(QStringLiteral("Letter case of the password"));
+        ->setAccessibleDescription(
+            QCoreApplication::translate("frmMain", "Letter case of the password"));
 }
 
 } // namespace ui

@@ -41,17 +41,31 @@ namespace {
 
 constexpr int kIdlePollMs = 10;
 
-const QString kLoadingMessage = QStringLiteral("Please wait while loading ...");
-const QString kGeneratingMessage =
-    QStringLiteral("Please wait while generating your random password...");
-const QString kLengthPrompt = QStringLiteral("Please specify only a number between 4 to 255.");
-const QString kLengthTitle = QStringLiteral("Input error");
-const QString kInternalErrorTitle = QStringLiteral("Internal Error");
-const QString kNotice = QStringLiteral(
-    "Copyright \u00A9 2026 Norvik. Passwords are made on this computer and never stored.");
+QString loadingMessage() {
+    return QCoreApplication::translate("frmMain", "Please wait while loading ...");
+}
+QString generatingMessage() {
+    return QCoreApplication::translate("frmMain",
+                                       "Please wait while generating your random password...");
+}
+QString lengthPrompt() {
+    return QCoreApplication::translate("frmMain", "Please specify only a number between 4 to 255.");
+}
+QString lengthTitle() {
+    return QCoreApplication::translate("frmMain", "Input error");
+}
+QString internalErrorTitle() {
+    return QCoreApplication::translate("frmMain", "Internal Error");
+}
+QString notice() {
+    return QCoreApplication::translate(
+        "frmMain",
+        "Copyright \u00A9 2026 Norvik. Passwords are made on this computer and never stored.");
+}
 
 QString internalErrorPrompt() {
-    return QStringLiteral("An internal error has occurred during the generating of your "
+    return QCoreApplication::translate(
+               "frmMain", "An internal error has occurred during the generating of your "
                           "password. Please make sure the inputs you have entered is valid. "
                           "For more help, visit: ") +
            helpPageAddress();
@@ -152,15 +166,18 @@ frmMain::~frmMain() {
 }
 
 void frmMain::createControls() {
-    Command1 = newAutoDefaultButton(this, "Command1", QStringLiteral("&Exit"),
-                                    QStringLiteral("Exit Norvik Password Generator"));
+    Command1 = newAutoDefaultButton(
+        this, "Command1", QCoreApplication::translate("frmMain", "&Exit"),
+        QCoreApplication::translate("frmMain", "Exit Norvik Password Generator"));
     tmrFadeOut = new QTimer(this);
     tmrFadeOut->setObjectName(QStringLiteral("tmrFadeOut"));
     tmrFadeOut->setInterval(kFadeIntervalMs);
-    cmdAbout = newAutoDefaultButton(this, "cmdAbout", QStringLiteral("&About"),
-                                    QStringLiteral("About Norvik Password Generator"));
+    cmdAbout = newAutoDefaultButton(
+        this, "cmdAbout", QCoreApplication::translate("frmMain", "&About"),
+        QCoreApplication::translate("frmMain", "About Norvik Password Generator"));
 
-    txtGeneratedPwd = newTextBox(this, "txtGeneratedPwd", QStringLiteral("Generated Password"));
+    txtGeneratedPwd = newTextBox(this, "txtGeneratedPwd",
+                                 QCoreApplication::translate("frmMain", "Generated Password"));
     txtGeneratedPwd->setReadOnly(true);
     txtGeneratedPwd->setAlignment(Qt::AlignCenter);
     // Letters and digits need no shaping; skipping it halves the cost of laying out and painting
@@ -170,43 +187,54 @@ void frmMain::createControls() {
     txtGeneratedPwd->setFont(outputFont);
     new SecretCopy(txtGeneratedPwd); // a copied password is marked as secret
 
-    frPwdCase = new CaptionedFrame(QStringLiteral("Password case"), this);
+    frPwdCase = new CaptionedFrame(QCoreApplication::translate("frmMain", "Password case"), this);
     frPwdCase->setObjectName(QStringLiteral("frPwdCase"));
     optAlphaCases = newOptionGroup(frPwdCase, "optAlphaCases",
-                                   {QStringLiteral("Lower cases"), QStringLiteral("Upper cases"),
-                                    QStringLiteral("Mixed cases")});
+                                   {QCoreApplication::translate("frmMain", "Lower cases"),
+                                    QCoreApplication::translate("frmMain", "Upper cases"),
+                                    QCoreApplication::translate("frmMain", "Mixed cases")});
 
-    txtprefix = newTextBox(this, "txtprefix", QStringLiteral("Prefix of the password (Optional)"));
-    txtSuffix = newTextBox(this, "txtSuffix", QStringLiteral("Suffix of the password (Optional)"));
-    optPwdTypes = newOptionGroup(this, "optPwdTypes",
-                                 {QStringLiteral("Alphabets only"), QStringLiteral("Numbers only"),
-                                  QStringLiteral("Mixes of Alphabets and numbers")});
-    txtPwdLong = newTextBox(this, "txtPwdLong", QStringLiteral("Password length (Required)"));
+    txtprefix =
+        newTextBox(this, "txtprefix",
+                   QCoreApplication::translate("frmMain", "Prefix of the password (Optional)"));
+    txtSuffix =
+        newTextBox(this, "txtSuffix",
+                   QCoreApplication::translate("frmMain", "Suffix of the password (Optional)"));
+    optPwdTypes =
+        newOptionGroup(this, "optPwdTypes",
+                       {QCoreApplication::translate("frmMain", "Alphabets only"),
+                        QCoreApplication::translate("frmMain", "Numbers only"),
+                        QCoreApplication::translate("frmMain", "Mixes of Alphabets and numbers")});
+    txtPwdLong = newTextBox(this, "txtPwdLong",
+                            QCoreApplication::translate("frmMain", "Password length (Required)"));
     txtPwdLong->setText(QStringLiteral("6"));
     txtPwdLong->setAlignment(Qt::AlignCenter);
-    txtMasks =
-        newTextBox(this, "txtMasks",
-                   QStringLiteral("Format of the password. More help, see ") + helpPageAddress());
+    txtMasks = newTextBox(
+        this, "txtMasks",
+        QCoreApplication::translate("frmMain", "Format of the password. More help, see ") +
+            helpPageAddress());
 
-    cmdGenerate = newAutoDefaultButton(this, "cmdGenerate", QStringLiteral("&Generate"),
-                                       QStringLiteral("Generate a password"));
+    cmdGenerate = newAutoDefaultButton(
+        this, "cmdGenerate", QCoreApplication::translate("frmMain", "&Generate"),
+        QCoreApplication::translate("frmMain", "Generate a password"));
     cmdGenerate->setDefault(true);
 
-    Label3 = new LinkLabel(QStringLiteral("Clear"), this);
+    Label3 = new LinkLabel(QCoreApplication::translate("frmMain", "Clear"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setToolTip(QStringLiteral("Clear generated password in the textbox"));
+    Label3->setToolTip(
+        QCoreApplication::translate("frmMain", "Clear generated password in the textbox"));
     lblURL = new LinkLabel(homePageAddress(), this);
     lblURL->setObjectName(QStringLiteral("lblURL"));
     lblURL->setToolTip(homePageAddress());
 
-    Label2 = newLabel(this, "Label2", kNotice);
+    Label2 = newLabel(this, "Label2", notice());
     Label2->setFont(programFont(6.75));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblPrefix = newLabel(this, "lblPrefix", QStringLiteral("Prefix"));
-    lblSuffix = newLabel(this, "lblSuffix", QStringLiteral("Suffix"));
-    Label1 = newLabel(this, "Label1", QStringLiteral("Password Length"));
-    lblMasks = newLabel(this, "lblMasks", QStringLiteral("Password Mask"));
+    lblPrefix = newLabel(this, "lblPrefix", QCoreApplication::translate("frmMain", "Prefix"));
+    lblSuffix = newLabel(this, "lblSuffix", QCoreApplication::translate("frmMain", "Suffix"));
+    Label1 = newLabel(this, "Label1", QCoreApplication::translate("frmMain", "Password Length"));
+    lblMasks = newLabel(this, "lblMasks", QCoreApplication::translate("frmMain", "Password Mask"));
 }
 
 void frmMain::connectHandlers() {
@@ -311,7 +339,7 @@ void frmMain::reportUncaughtError(const std::exception* error) {
 }
 
 void frmMain::Form_Load() {
-    services_.messages.ShowMessage(kLoadingMessage);
+    services_.messages.ShowMessage(loadingMessage());
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     services_.randomize();
     PwdType = 2;
@@ -345,7 +373,7 @@ bool frmMain::txtPwdLong_lostfocus() {
     else
         return false;
     // The corrected text is written once the box has been closed.
-    services_.boxes.MsgBox(kLengthPrompt, platform::MessageBoxes::Exclamation, kLengthTitle);
+    services_.boxes.MsgBox(lengthPrompt(), platform::MessageBoxes::Exclamation, lengthTitle());
     txtPwdLong->setText(replacement);
     return true;
 }
@@ -394,7 +422,7 @@ void frmMain::lblURL_Click() {
 
 void frmMain::cmdGenerate_Click() {
     try {
-        services_.messages.ShowMessage(kGeneratingMessage);
+        services_.messages.ShowMessage(generatingMessage());
         services_.pointer.setMousePointer(platform::BusyPointer::Hourglass);
         setFormEnabled(false);
         const core::GenerationSettings settings{
@@ -419,7 +447,7 @@ void frmMain::cmdGenerate_Click() {
         setFormEnabled(true);
         services_.pointer.setMousePointer(platform::BusyPointer::Default);
         services_.boxes.MsgBox(internalErrorPrompt(), platform::MessageBoxes::Exclamation,
-                               kInternalErrorTitle);
+                               internalErrorTitle());
         // The wait message stays up until the box has been closed.
         services_.messages.CloseMessage();
     }

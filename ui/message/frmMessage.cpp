@@ -1,5 +1,7 @@
 #include "frmMessage.h"
 
+#include <QCoreApplication>
+
 #include "ProgramFont.h"
 #include "ProgramIcon.h"
 #include "Twips.h"
@@ -12,7 +14,8 @@ namespace ui {
 
 frmMessage::frmMessage()
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
-      label_(new QLabel(QStringLiteral("Please wait while processing ..."), this)),
+      label_(new QLabel(
+          QCoreApplication::translate("frmMessage", "Please wait while processing ..."), this)),
       timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("frmMessage"));
     // A message must neither take the focus from the window at work nor keep the program alive.

@@ -31,38 +31,51 @@ private slots:
     void clngConverts_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("expected");
-        QTest::newRow("plain") << "6" << 6;
-        QTest::newRow("half to even down") << "4.5" << 4;
-        QTest::newRow("half to even up") << "5.5" << 6;
-        QTest::newRow("254.5") << "254.5" << 254;
-        QTest::newRow("255.5") << "255.5" << 256;
-        QTest::newRow("below half") << "25427.45" << 25427;
-        QTest::newRow("above half") << "25427.55" << 25428;
-        QTest::newRow("negative half") << "-2.5" << -2;
-        QTest::newRow("blanks around") << "  12\t" << 12;
-        QTest::newRow("leading plus") << "+7" << 7;
-        QTest::newRow("trailing minus") << "7-" << -7;
-        QTest::newRow("parentheses") << "(7)" << -7;
-        QTest::newRow("currency") << "$14.20" << 14;
-        QTest::newRow("grouping") << "1,000" << 1000;
-        QTest::newRow("fraction only") << ".5" << 0;
-        QTest::newRow("trailing point") << "5." << 5;
-        QTest::newRow("exponent") << "1E3" << 1000;
-        QTest::newRow("exponent D") << "25d-1" << 2;
-        QTest::newRow("exponent sign") << "1.5e+1" << 15;
-        QTest::newRow("hex") << "&HF060" << 61536;
-        QTest::newRow("hex lower") << "&hff" << 255;
-        QTest::newRow("hex eight digits is signed") << "&HFFFFF060" << -4000;
-        QTest::newRow("octal") << "&O17" << 15;
-        QTest::newRow("largest") << "2147483647" << 2147483647;
-        QTest::newRow("smallest") << "-2147483648" << int(-2147483647 - 1);
-        QTest::newRow("rounds into range") << "2147483647.4" << 2147483647;
-        QTest::newRow("300 digits of zero") << QString(300, u'0') << 0;
+        QTest::addColumn<QLocale>("locale");
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("plain") << "6" << 6 << us;
+        QTest::newRow("half to even down") << "4.5" << 4 << us;
+        QTest::newRow("half to even up") << "5.5" << 6 << us;
+        QTest::newRow("254.5") << "254.5" << 254 << us;
+        QTest::newRow("255.5") << "255.5" << 256 << us;
+        QTest::newRow("below half") << "25427.45" << 25427 << us;
+        QTest::newRow("above half") << "25427.55" << 25428 << us;
+        QTest::newRow("negative half") << "-2.5" << -2 << us;
+        QTest::newRow("blanks around") << "  12\t" << 12 << us;
+        QTest::newRow("leading plus") << "+7" << 7 << us;
+        QTest::newRow("trailing minus") << "7-" << -7 << us;
+        QTest::newRow("parentheses") << "(7)" << -7 << us;
+        QTest::newRow("currency") << "$14.20" << 14 << us;
+        QTest::newRow("grouping") << "1,000" << 1000 << us;
+        QTest::newRow("fraction only") << ".5" << 0 << us;
+        QTest::newRow("trailing point") << "5." << 5 << us;
+        QTest::newRow("exponent") << "1E3" << 1000 << us;
+        QTest::newRow("exponent D") << "25d-1" << 2 << us;
+        QTest::newRow("exponent sign") << "1.5e+1" << 15 << us;
+        QTest::newRow("hex") << "&HF060" << 61536 << us;
+        QTest::newRow("hex lower") << "&hff" << 255 << us;
+        QTest::newRow("hex eight digits is signed") << "&HFFFFF060" << -4000 << us;
+        QTest::newRow("octal") << "&O17" << 15 << us;
+        QTest::newRow("largest") << "2147483647" << 2147483647 << us;
+        QTest::newRow("smallest") << "-2147483648" << int(-2147483647 - 1) << us;
+        QTest::newRow("rounds into range") << "2147483647.4" << 2147483647 << us;
+        QTest::newRow("300 digits of zero") << QString(300, u'0') << 0 << us;
+        const QLocale german(QLocale::German, QLocale::Germany);
+        const QLocale french(QLocale::French, QLocale::France);
+        QTest::newRow("de: point groups") << "1.000" << 1000 << german;
+        QTest::newRow("de: comma is decimal") << "4,5" << 4 << german;
+        QTest::newRow("de: 5,5") << "5,5" << 6 << german;
+        QTest::newRow("de: euro and grouping") << "1.234,75 \u20AC" << 1235 << german;
+        QTest::newRow("fr: ordinary space groups") << "1 000" << 1000 << french;
+        QTest::newRow("fr: narrow no-break space") << "1\u202F000" << 1000 << french;
+        QTest::newRow("fr: no-break space") << "1\u00A0000,5" << 1000 << french;
+        QTest::newRow("fr: point still decimal") << "2.5" << 2 << french;
     }
     void clngConverts() {
         QFETCH(QString, text);
         QFETCH(int, expected);
-        QCOMPARE(runtime::CLng(text), expected);
+        QFETCH(QLocale, locale);
+        QCOMPARE(runtime::CLng(text, locale), expected);
     }
 
     void clngRaises_data() {
@@ -115,38 +128,50 @@ private slots:
     void isNumeric_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("expected");
-        QTest::newRow("53") << "53" << true;
-        QTest::newRow("459.95") << "459.95" << true;
-        QTest::newRow("trailing minus") << "459.-" << true;
-        QTest::newRow("blanks") << " 7 " << true;
-        QTest::newRow("exponent") << "1E5" << true;
-        QTest::newRow("hex") << "&H1F" << true;
-        QTest::newRow("currency and grouping") << "$1,234.50" << true;
-        QTest::newRow("45 Help") << "45 Help" << false;
-        QTest::newRow("459.*") << "459.*" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("blank") << " " << false;
-        QTest::newRow("two points") << "1.2.3" << false;
-        QTest::newRow("a time") << "5A" << false;
-        QTest::newRow("a date") << "1/27/1993" << false;
+        QTest::addColumn<QLocale>("locale");
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("53") << "53" << true << us;
+        QTest::newRow("459.95") << "459.95" << true << us;
+        QTest::newRow("trailing minus") << "459.-" << true << us;
+        QTest::newRow("blanks") << " 7 " << true << us;
+        QTest::newRow("exponent") << "1E5" << true << us;
+        QTest::newRow("hex") << "&H1F" << true << us;
+        QTest::newRow("currency and grouping") << "$1,234.50" << true << us;
+        QTest::newRow("45 Help") << "45 Help" << false << us;
+        QTest::newRow("459.*") << "459.*" << false << us;
+        QTest::newRow("empty") << "" << false << us;
+        QTest::newRow("blank") << " " << false << us;
+        QTest::newRow("two points") << "1.2.3" << false << us;
+        QTest::newRow("a time") << "5A" << false << us;
+        QTest::newRow("a date") << "1/27/1993" << false << us;
         QTest::newRow("NUL inside") << QString::fromUtf16(u"5\0"
                                                           "5",
                                                           3)
-                                    << false;
-        QTest::newRow("full-width digit") << QString::fromUtf16(u"\uFF15") << false;
-        QTest::newRow("overflowing exponent") << "1E10000" << false;
+                                    << false << us;
+        QTest::newRow("full-width digit") << QString::fromUtf16(u"\uFF15") << false << us;
+        QTest::newRow("overflowing exponent") << "1E10000" << false << us;
+        const QLocale german(QLocale::German, QLocale::Germany);
+        const QLocale french(QLocale::French, QLocale::France);
+        QTest::newRow("de: 1.000") << "1.000" << true << german;
+        QTest::newRow("de: 4,5") << "4,5" << true << german;
+        QTest::newRow("de: two commas") << "4,5,6" << false << german;
+        QTest::newRow("de: point after comma") << "4,5.6" << false << german;
+        QTest::newRow("fr: 1 000") << "1 000" << true << french;
+        QTest::newRow("fr: text after space") << "45 Help" << false << french;
+        QTest::newRow("en: space does not group") << "1 000" << false << us;
     }
     void isNumeric() {
         QFETCH(QString, text);
         QFETCH(bool, expected);
-        QCOMPARE(runtime::IsNumeric(text), expected);
+        QFETCH(QLocale, locale);
+        QCOMPARE(runtime::IsNumeric(text, locale), expected);
     }
 
-    // The user's decimal separator is read, and "." always is.
+    // The user's decimal separator is read; "." only where the locale does not group with it.
     void localeSeparators() {
         const QLocale german(QLocale::German, QLocale::Germany);
         QCOMPARE(runtime::CDbl("4,5", german), 4.5);
-        QCOMPARE(runtime::CDbl("4.5", german), 4.5);
+        QCOMPARE(runtime::CDbl("4.5", german), 45.0);
         QCOMPARE(runtime::CLng("4,5", german), 4);
         QVERIFY(!runtime::IsNumeric("4,5,6", german));
     }

@@ -1,0 +1,357 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>KeywrightApplication</name>
+    <message>
+        <source>Internal error</source>
+        <translation>Error interno</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+</context>
+<context>
+    <name>WebLink</name>
+    <message>
+        <source>No web browser could be started for this address:
+
+%1
+
+Copy the address into a web browser, or choose a default web browser in the system settings.</source>
+        <translation>No se pudo abrir ningún navegador web para esta dirección:
+
+%1
+
+Copie la dirección en un navegador web o elija un navegador predeterminado en la configuración del sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Norvik Password Generator is a simple software that assist you to generate a strong password. For help on the usage, please click on the following link:</source>
+        <translation>Norvik Password Generator es un programa sencillo que le ayuda a crear una contraseña segura. Para obtener ayuda sobre su uso, haga clic en el siguiente enlace:</translation>
+    </message>
+    <message>
+        <source>Specific help on each item on the main window is available by hovering on them. For more help on the Password Mask, see link above</source>
+        <translation>Pase el ratón sobre cada elemento para ver su ayuda. Para más ayuda sobre la máscara, vea el enlace de arriba</translation>
+    </message>
+    <message>
+        <source>About MyApp</source>
+        <translation>Acerca de MyApp</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Close the dialog</source>
+        <translation>Cerrar el cuadro de diálogo</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Sistema...</translation>
+    </message>
+    <message>
+        <source>Information about your system</source>
+        <translation>Información sobre su sistema</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Título de la aplicación</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versión %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>The password made by Generate; read only, select it and copy it</source>
+        <translation>La contraseña creada con Generar; de solo lectura, selecciónela para copiarla</translation>
+    </message>
+    <message>
+        <source>Characters of the password</source>
+        <translation>Caracteres de la contraseña</translation>
+    </message>
+    <message>
+        <source>Letter case of the password</source>
+        <translation>Mayúsculas y minúsculas de la contraseña</translation>
+    </message>
+    <message>
+        <source>Please wait while loading ...</source>
+        <translation>Espere mientras se carga...</translation>
+    </message>
+    <message>
+        <source>Please wait while generating your random password...</source>
+        <translation>Espere mientras se genera su contraseña aleatoria...</translation>
+    </message>
+    <message>
+        <source>Please specify only a number between 4 to 255.</source>
+        <translation>Indique solo un número entre 4 y 255.</translation>
+    </message>
+    <message>
+        <source>Input error</source>
+        <translation>Error de entrada</translation>
+    </message>
+    <message>
+        <source>Internal Error</source>
+        <translation>Error interno</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Norvik. Passwords are made on this computer and never stored.</source>
+        <translation>Copyright © 2026 Norvik. Las contraseñas se crean en este equipo y nunca se guardan.</translation>
+    </message>
+    <message>
+        <source>An internal error has occurred during the generating of your password. Please make sure the inputs you have entered is valid. For more help, visit: </source>
+        <translation>Se ha producido un error interno al generar su contraseña. Compruebe que los datos introducidos son válidos. Para más ayuda, visite: </translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Exit Norvik Password Generator</source>
+        <translation>Salir de Norvik Password Generator</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>A&amp;cerca de</translation>
+    </message>
+    <message>
+        <source>About Norvik Password Generator</source>
+        <translation>Acerca de Norvik Password Generator</translation>
+    </message>
+    <message>
+        <source>Generated Password</source>
+        <translation>Contraseña generada</translation>
+    </message>
+    <message>
+        <source>Password case</source>
+        <translation>Mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>Lower cases</source>
+        <translation>Minúsculas</translation>
+    </message>
+    <message>
+        <source>Upper cases</source>
+        <translation>Mayúsculas</translation>
+    </message>
+    <message>
+        <source>Mixed cases</source>
+        <translation>Mezcladas</translation>
+    </message>
+    <message>
+        <source>Prefix of the password (Optional)</source>
+        <translation>Prefijo de la contraseña (opcional)</translation>
+    </message>
+    <message>
+        <source>Suffix of the password (Optional)</source>
+        <translation>Sufijo de la contraseña (opcional)</translation>
+    </message>
+    <message>
+        <source>Alphabets only</source>
+        <translation>Solo letras</translation>
+    </message>
+    <message>
+        <source>Numbers only</source>
+        <translation>Solo números</translation>
+    </message>
+    <message>
+        <source>Mixes of Alphabets and numbers</source>
+        <translation>Letras y números mezclados</translation>
+    </message>
+    <message>
+        <source>Password length (Required)</source>
+        <translation>Longitud de la contraseña (obligatoria)</translation>
+    </message>
+    <message>
+        <source>Format of the password. More help, see </source>
+        <translation>Formato de la contraseña. Más ayuda en </translation>
+    </message>
+    <message>
+        <source>&amp;Generate</source>
+        <translation>&amp;Generar</translation>
+    </message>
+    <message>
+        <source>Generate a password</source>
+        <translation>Generar una contraseña</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Clear generated password in the textbox</source>
+        <translation>Borrar la contraseña generada del cuadro de texto</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Prefijo</translation>
+    </message>
+    <message>
+        <source>Suffix</source>
+        <translation>Sufijo</translation>
+    </message>
+    <message>
+        <source>Password Length</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Password Mask</source>
+        <translation>Máscara de contraseña</translation>
+    </message>
+</context>
+<context>
+    <name>frmMessage</name>
+    <message>
+        <source>Please wait while processing ...</source>
+        <translation>Espere mientras se procesa...</translation>
+    </message>
+</context>
+<context>
+    <name>keywright-cli</name>
+    <message>
+        <source>Norvik Password Generator for scripts: prints random passwords, one per line, made with the same rules as the window.
+
+  keywright-cli [options]            print passwords
+  keywright-cli --entropy [options]  print their strength in bits
+  keywright-cli format TEXT MASK     print TEXT formatted through MASK</source>
+        <translation>Norvik Password Generator para scripts: muestra contraseñas aleatorias, una por línea, creadas con las mismas reglas que la ventana.
+
+  keywright-cli [opciones]            mostrar contraseñas
+  keywright-cli --entropy [opciones]  mostrar su fortaleza en bits
+  keywright-cli format TEXT MASK      mostrar TEXT formateado con MASK</translation>
+    </message>
+    <message>
+        <source>Password length, 1 to 65535 (default 6).</source>
+        <translation>Longitud de la contraseña, de 1 a 65535 (6 por defecto).</translation>
+    </message>
+    <message>
+        <source>Characters: letters, digits or mixed (default).</source>
+        <translation>Caracteres: letters (letras), digits (cifras) o mixed (mezclados, por defecto).</translation>
+    </message>
+    <message>
+        <source>Letter case: lower, upper or mixed (default).</source>
+        <translation>Mayúsculas: lower (minúsculas), upper (mayúsculas) o mixed (mezcladas, por defecto).</translation>
+    </message>
+    <message>
+        <source>Text placed before each password.</source>
+        <translation>Texto que va antes de cada contraseña.</translation>
+    </message>
+    <message>
+        <source>Text placed after each password.</source>
+        <translation>Texto que va después de cada contraseña.</translation>
+    </message>
+    <message>
+        <source>Format mask applied to each password body.</source>
+        <translation>Máscara de formato aplicada al cuerpo de cada contraseña.</translation>
+    </message>
+    <message>
+        <source>How many passwords to print (default 1).</source>
+        <translation>Cuántas contraseñas mostrar (1 por defecto).</translation>
+    </message>
+    <message>
+        <source>format: first day of the week, 0 (system) or 1 (Sunday, default) to 7.</source>
+        <translation>format: primer día de la semana, 0 (sistema) o 1 (domingo, por defecto) a 7.</translation>
+    </message>
+    <message>
+        <source>format: first week of the year, 0 (system) or 1 (default) to 3.</source>
+        <translation>format: primera semana del año, 0 (sistema) o 1 (por defecto) a 3.</translation>
+    </message>
+    <message>
+        <source>Print the entropy in bits of the passwords these options make, instead of passwords. A number or date mask may make passwords alike: the figure is then an upper bound, marked &quot;at most&quot;, or, where a sample shows passwords alike, measured from the mask&apos;s texts, marked &quot;about&quot;.</source>
+        <translation>Mostrar la entropía en bits de las contraseñas que crean estas opciones, en lugar de las contraseñas. Una máscara de número o fecha puede hacer iguales las contraseñas: la cifra es entonces una cota superior, marcada «como mucho», o, si una muestra presenta contraseñas iguales, medida a partir de los textos de la máscara, marcada «unos».</translation>
+    </message>
+    <message>
+        <source>Try a mask: format TEXT MASK.</source>
+        <translation>Probar una máscara: format TEXT MASK.</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>orden desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>format takes exactly two arguments: TEXT MASK</source>
+        <translation>format requiere exactamente dos argumentos: TEXT MASK</translation>
+    </message>
+    <message>
+        <source>invalid first day of week &quot;%1&quot;</source>
+        <translation>primer día de la semana no válido «%1»</translation>
+    </message>
+    <message>
+        <source>invalid first week of year &quot;%1&quot;</source>
+        <translation>primera semana del año no válida «%1»</translation>
+    </message>
+    <message>
+        <source>invalid type &quot;%1&quot;: use letters, digits or mixed</source>
+        <translation>tipo no válido «%1»: use letters, digits o mixed</translation>
+    </message>
+    <message>
+        <source>invalid case &quot;%1&quot;: use lower, upper or mixed</source>
+        <translation>mayúsculas no válidas «%1»: use lower, upper o mixed</translation>
+    </message>
+    <message>
+        <source>invalid count &quot;%1&quot;: use a positive whole number</source>
+        <translation>cantidad no válida «%1»: use un número entero positivo</translation>
+    </message>
+    <message>
+        <source>%1 (run-time error %2)</source>
+        <translation>%1 (error en tiempo de ejecución %2)</translation>
+    </message>
+    <message>
+        <source>invalid length &quot;%1&quot;: %2</source>
+        <translation>longitud no válida «%1»: %2</translation>
+    </message>
+    <message>
+        <source>invalid length &quot;%1&quot;: reads as %2, and a password needs at least 1 character</source>
+        <translation>longitud no válida «%1»: vale %2, y una contraseña necesita al menos 1 carácter</translation>
+    </message>
+    <message>
+        <source>warning: this mask makes different passwords come out alike, so they are weaker than their length suggests (about %1 bits; see --entropy)</source>
+        <translation>aviso: esta máscara hace que contraseñas distintas salgan iguales, así que son más débiles de lo que sugiere su longitud (unos %1 bits; vea --entropy)</translation>
+    </message>
+    <message>
+        <source>cannot make a password: %1</source>
+        <translation>no se puede crear una contraseña: %1</translation>
+    </message>
+    <message>
+        <source>cannot work out the strength: %1</source>
+        <translation>no se puede calcular la fortaleza: %1</translation>
+    </message>
+    <message>
+        <source>about </source>
+        <translation>unos </translation>
+    </message>
+    <message>
+        <source>at most </source>
+        <translation>como mucho </translation>
+    </message>
+    <message>
+        <source>%1%2 bits</source>
+        <translation>%1%2 bits</translation>
+    </message>
+    <message>
+        <source>cannot format &quot;%1&quot; with &quot;%2&quot;: %3</source>
+        <translation>no se puede dar formato a «%1» con «%2»: %3</translation>
+    </message>
+</context>
+</TS>

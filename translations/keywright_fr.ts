@@ -1,0 +1,357 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>KeywrightApplication</name>
+    <message>
+        <source>Internal error</source>
+        <translation>Erreur interne</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+</context>
+<context>
+    <name>WebLink</name>
+    <message>
+        <source>No web browser could be started for this address:
+
+%1
+
+Copy the address into a web browser, or choose a default web browser in the system settings.</source>
+        <translation>Aucun navigateur web n&apos;a pu être lancé pour cette adresse :
+
+%1
+
+Copiez l&apos;adresse dans un navigateur web ou choisissez un navigateur par défaut dans les paramètres du système.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Norvik Password Generator is a simple software that assist you to generate a strong password. For help on the usage, please click on the following link:</source>
+        <translation>Norvik Password Generator est un logiciel simple qui vous aide à créer un mot de passe robuste. Pour de l&apos;aide sur son utilisation, cliquez sur le lien suivant :</translation>
+    </message>
+    <message>
+        <source>Specific help on each item on the main window is available by hovering on them. For more help on the Password Mask, see link above</source>
+        <translation>Survolez un élément de la fenêtre pour afficher son aide. Pour le masque du mot de passe, voir le lien ci-dessus</translation>
+    </message>
+    <message>
+        <source>About MyApp</source>
+        <translation>À propos de MyApp</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Close the dialog</source>
+        <translation>Fermer la boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Système...</translation>
+    </message>
+    <message>
+        <source>Information about your system</source>
+        <translation>Informations sur votre système</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Titre de l&apos;application</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>The password made by Generate; read only, select it and copy it</source>
+        <translation>Le mot de passe créé par Générer ; en lecture seule, sélectionnez-le pour le copier</translation>
+    </message>
+    <message>
+        <source>Characters of the password</source>
+        <translation>Caractères du mot de passe</translation>
+    </message>
+    <message>
+        <source>Letter case of the password</source>
+        <translation>Casse du mot de passe</translation>
+    </message>
+    <message>
+        <source>Please wait while loading ...</source>
+        <translation>Veuillez patienter pendant le chargement...</translation>
+    </message>
+    <message>
+        <source>Please wait while generating your random password...</source>
+        <translation>Veuillez patienter pendant la création de votre mot de passe...</translation>
+    </message>
+    <message>
+        <source>Please specify only a number between 4 to 255.</source>
+        <translation>Veuillez indiquer uniquement un nombre de 4 à 255.</translation>
+    </message>
+    <message>
+        <source>Input error</source>
+        <translation>Erreur de saisie</translation>
+    </message>
+    <message>
+        <source>Internal Error</source>
+        <translation>Erreur interne</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Norvik. Passwords are made on this computer and never stored.</source>
+        <translation>Copyright © 2026 Norvik. Les mots de passe sont créés sur cet ordinateur et jamais enregistrés.</translation>
+    </message>
+    <message>
+        <source>An internal error has occurred during the generating of your password. Please make sure the inputs you have entered is valid. For more help, visit: </source>
+        <translation>Une erreur interne s&apos;est produite lors de la création de votre mot de passe. Vérifiez que vos saisies sont valides. Pour plus d&apos;aide, consultez : </translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Exit Norvik Password Generator</source>
+        <translation>Quitter Norvik Password Generator</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>About Norvik Password Generator</source>
+        <translation>À propos de Norvik Password Generator</translation>
+    </message>
+    <message>
+        <source>Generated Password</source>
+        <translation>Mot de passe créé</translation>
+    </message>
+    <message>
+        <source>Password case</source>
+        <translation>Casse du mot de passe</translation>
+    </message>
+    <message>
+        <source>Lower cases</source>
+        <translation>Minuscules</translation>
+    </message>
+    <message>
+        <source>Upper cases</source>
+        <translation>Majuscules</translation>
+    </message>
+    <message>
+        <source>Mixed cases</source>
+        <translation>Mélangées</translation>
+    </message>
+    <message>
+        <source>Prefix of the password (Optional)</source>
+        <translation>Préfixe du mot de passe (facultatif)</translation>
+    </message>
+    <message>
+        <source>Suffix of the password (Optional)</source>
+        <translation>Suffixe du mot de passe (facultatif)</translation>
+    </message>
+    <message>
+        <source>Alphabets only</source>
+        <translation>Lettres seules</translation>
+    </message>
+    <message>
+        <source>Numbers only</source>
+        <translation>Chiffres seuls</translation>
+    </message>
+    <message>
+        <source>Mixes of Alphabets and numbers</source>
+        <translation>Lettres et chiffres mélangés</translation>
+    </message>
+    <message>
+        <source>Password length (Required)</source>
+        <translation>Longueur du mot de passe (obligatoire)</translation>
+    </message>
+    <message>
+        <source>Format of the password. More help, see </source>
+        <translation>Format du mot de passe. Plus d&apos;aide : </translation>
+    </message>
+    <message>
+        <source>&amp;Generate</source>
+        <translation>&amp;Générer</translation>
+    </message>
+    <message>
+        <source>Generate a password</source>
+        <translation>Générer un mot de passe</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Clear generated password in the textbox</source>
+        <translation>Effacer le mot de passe créé dans la zone de texte</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Préfixe</translation>
+    </message>
+    <message>
+        <source>Suffix</source>
+        <translation>Suffixe</translation>
+    </message>
+    <message>
+        <source>Password Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Password Mask</source>
+        <translation>Masque du mot de passe</translation>
+    </message>
+</context>
+<context>
+    <name>frmMessage</name>
+    <message>
+        <source>Please wait while processing ...</source>
+        <translation>Veuillez patienter pendant le traitement...</translation>
+    </message>
+</context>
+<context>
+    <name>keywright-cli</name>
+    <message>
+        <source>Norvik Password Generator for scripts: prints random passwords, one per line, made with the same rules as the window.
+
+  keywright-cli [options]            print passwords
+  keywright-cli --entropy [options]  print their strength in bits
+  keywright-cli format TEXT MASK     print TEXT formatted through MASK</source>
+        <translation>Norvik Password Generator pour les scripts : affiche des mots de passe aléatoires, un par ligne, créés selon les mêmes règles que la fenêtre.
+
+  keywright-cli [options]            afficher des mots de passe
+  keywright-cli --entropy [options]  afficher leur robustesse en bits
+  keywright-cli format TEXT MASK     afficher TEXT mis en forme par MASK</translation>
+    </message>
+    <message>
+        <source>Password length, 1 to 65535 (default 6).</source>
+        <translation>Longueur du mot de passe, de 1 à 65535 (6 par défaut).</translation>
+    </message>
+    <message>
+        <source>Characters: letters, digits or mixed (default).</source>
+        <translation>Caractères : letters (lettres), digits (chiffres) ou mixed (mélangés, par défaut).</translation>
+    </message>
+    <message>
+        <source>Letter case: lower, upper or mixed (default).</source>
+        <translation>Casse : lower (minuscules), upper (majuscules) ou mixed (mélangée, par défaut).</translation>
+    </message>
+    <message>
+        <source>Text placed before each password.</source>
+        <translation>Texte placé avant chaque mot de passe.</translation>
+    </message>
+    <message>
+        <source>Text placed after each password.</source>
+        <translation>Texte placé après chaque mot de passe.</translation>
+    </message>
+    <message>
+        <source>Format mask applied to each password body.</source>
+        <translation>Masque de format appliqué au corps de chaque mot de passe.</translation>
+    </message>
+    <message>
+        <source>How many passwords to print (default 1).</source>
+        <translation>Nombre de mots de passe à afficher (1 par défaut).</translation>
+    </message>
+    <message>
+        <source>format: first day of the week, 0 (system) or 1 (Sunday, default) to 7.</source>
+        <translation>format : premier jour de la semaine, 0 (système) ou 1 (dimanche, par défaut) à 7.</translation>
+    </message>
+    <message>
+        <source>format: first week of the year, 0 (system) or 1 (default) to 3.</source>
+        <translation>format : première semaine de l&apos;année, 0 (système) ou 1 (par défaut) à 3.</translation>
+    </message>
+    <message>
+        <source>Print the entropy in bits of the passwords these options make, instead of passwords. A number or date mask may make passwords alike: the figure is then an upper bound, marked &quot;at most&quot;, or, where a sample shows passwords alike, measured from the mask&apos;s texts, marked &quot;about&quot;.</source>
+        <translation>Afficher l&apos;entropie en bits des mots de passe créés avec ces options, au lieu des mots de passe. Un masque de nombre ou de date peut rendre des mots de passe identiques : le chiffre est alors une borne supérieure, marquée « au plus », ou, si un échantillon montre des mots de passe identiques, mesuré sur les textes du masque, marqué « environ ».</translation>
+    </message>
+    <message>
+        <source>Try a mask: format TEXT MASK.</source>
+        <translation>Essayer un masque : format TEXT MASK.</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>commande inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>format takes exactly two arguments: TEXT MASK</source>
+        <translation>format attend exactement deux arguments : TEXT MASK</translation>
+    </message>
+    <message>
+        <source>invalid first day of week &quot;%1&quot;</source>
+        <translation>premier jour de la semaine non valide « %1 »</translation>
+    </message>
+    <message>
+        <source>invalid first week of year &quot;%1&quot;</source>
+        <translation>première semaine de l&apos;année non valide « %1 »</translation>
+    </message>
+    <message>
+        <source>invalid type &quot;%1&quot;: use letters, digits or mixed</source>
+        <translation>type non valide « %1 » : indiquez letters, digits ou mixed</translation>
+    </message>
+    <message>
+        <source>invalid case &quot;%1&quot;: use lower, upper or mixed</source>
+        <translation>casse non valide « %1 » : indiquez lower, upper ou mixed</translation>
+    </message>
+    <message>
+        <source>invalid count &quot;%1&quot;: use a positive whole number</source>
+        <translation>nombre non valide « %1 » : indiquez un nombre entier positif</translation>
+    </message>
+    <message>
+        <source>%1 (run-time error %2)</source>
+        <translation>%1 (erreur d&apos;exécution %2)</translation>
+    </message>
+    <message>
+        <source>invalid length &quot;%1&quot;: %2</source>
+        <translation>longueur non valide « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>invalid length &quot;%1&quot;: reads as %2, and a password needs at least 1 character</source>
+        <translation>longueur non valide « %1 » : vaut %2, et un mot de passe compte au moins 1 caractère</translation>
+    </message>
+    <message>
+        <source>warning: this mask makes different passwords come out alike, so they are weaker than their length suggests (about %1 bits; see --entropy)</source>
+        <translation>avertissement : ce masque rend identiques des mots de passe différents, ils sont donc plus faibles que leur longueur ne le laisse croire (environ %1 bits ; voir --entropy)</translation>
+    </message>
+    <message>
+        <source>cannot make a password: %1</source>
+        <translation>impossible de créer un mot de passe : %1</translation>
+    </message>
+    <message>
+        <source>cannot work out the strength: %1</source>
+        <translation>impossible de calculer la robustesse : %1</translation>
+    </message>
+    <message>
+        <source>about </source>
+        <translation>environ </translation>
+    </message>
+    <message>
+        <source>at most </source>
+        <translation>au plus </translation>
+    </message>
+    <message>
+        <source>%1%2 bits</source>
+        <translation>%1%2 bits</translation>
+    </message>
+    <message>
+        <source>cannot format &quot;%1&quot; with &quot;%2&quot;: %3</source>
+        <translation>impossible de formater « %1 » avec « %2 » : %3</translation>
+    </message>
+</context>
+</TS>
