@@ -30,20 +30,27 @@ if [ -n "$launcher" ]; then
     echo "skipped: the first build compiles through $launcher; configure it without to compare"
     exit 77
 fi
+# The second build lies where the first lies relative to its sources: the paths that moc writes
+# into its files, and so the debugging information, are relative to the build folder.
+relative=$(realpath --relative-to="$src" "$first")
+case "$relative" in
+..*) build="$scratch/build" ;;
+*) build="$scratch/src/$relative" ;;
+esac
 start=$(date +%s)
 (
     # cpack gives the archive's members the modes the umask leaves; packages are made under 022,
     # as dpkg-buildpackage makes them.
     umask 022
     export TZ=UTC-14
-    cmake -S "$scratch/src" -B "$scratch/build" -G "$(cache CMAKE_GENERATOR)" \
+    cmake -S "$scratch/src" -B "$build" -G "$(cache CMAKE_GENERATOR)" \
         -DCMAKE_BUILD_TYPE="$(cache CMAKE_BUILD_TYPE)" \
         -DCMAKE_CXX_COMPILER="$(cache CMAKE_CXX_COMPILER)" \
         -DKEYWRIGHT_WEB_HOST="$(cache KEYWRIGHT_WEB_HOST)" \
         -DKEYWRIGHT_HARDENING="$(cache KEYWRIGHT_HARDENING)" \
         -DKEYWRIGHT_BUILD_TESTS=OFF -DKEYWRIGHT_BUILD_BENCHMARKS=OFF >"$scratch/build.log" 2>&1 &&
-        cmake --build "$scratch/build" -j2 >>"$scratch/build.log" 2>&1 &&
-        cd "$scratch/build" && cpack -G DEB -B "$scratch/out" >>"$scratch/build.log" 2>&1
+        cmake --build "$build" -j2 >>"$scratch/build.log" 2>&1 &&
+        cd "$build" && cpack -G DEB -B "$scratch/out" >>"$scratch/build.log" 2>&1
 ) || {
     cat "$scratch/build.log" >&2
     exit 1
