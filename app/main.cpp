@@ -37,19 +37,22 @@ int main(int argc, char* argv[]) {
     // display connection or a file, which would then receive the program's messages.
     if (!runtime::ensureStandardDescriptors())
         return 1;
-    {
-        // --version and --help answer without a display; an answer that cannot be written (a
-        // closed or full standard output) is a failure.
+    if (const QStringList arguments = argumentList(argc, argv);
+        app::asksForInformation(arguments)) {
+        // --version and --help answer without a display, in the user's language; an answer that
+        // cannot be written (a closed or full standard output) is a failure.
+        QCoreApplication core(argc, argv);
+        installTranslations(core);
         QTextStream out(stdout);
-        if (const auto exitCode = app::answerInformationOptions(argumentList(argc, argv), out)) {
-            out.flush();
-            if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 ||
-                std::ferror(stdout)) {
-                std::fputs("keywright: cannot write the output\n", stderr);
-                return 1;
-            }
-            return *exitCode;
+        const std::optional<int> exitCode = app::answerInformationOptions(arguments, out);
+        out.flush();
+        if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+            std::fputs(qPrintable(QCoreApplication::translate(
+                           "keywright", "keywright: cannot write the output\n")),
+                       stderr);
+            return 1;
         }
+        return exitCode.value_or(0);
     }
 
     app::KeywrightApplication application(argc, argv);

@@ -47,8 +47,10 @@ int fail(const QString& message) {
 int outputFailed(int error) {
     if (error == EPIPE)
         return 0;
-    printLine(stderr, QStringLiteral("keywright-cli: cannot write the output: %1")
-                          .arg(QString::fromLocal8Bit(std::strerror(error))));
+    printLine(stderr,
+              QStringLiteral("keywright-cli: ") +
+                  QCoreApplication::translate("keywright-cli", "cannot write the output: %1")
+                      .arg(QString::fromLocal8Bit(std::strerror(error))));
     return kOutputError;
 }
 

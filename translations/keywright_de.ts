@@ -20,6 +20,41 @@
     </message>
 </context>
 <context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Anwendungs- oder objektdefinierter Fehler</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Invalid use of Null</source>
+        <translation>Unzulässige Verwendung von Null</translation>
+    </message>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>Laufzeitfehler &apos;%1&apos;:
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>WebLink</name>
     <message>
         <source>No web browser could be started for this address:
@@ -228,6 +263,37 @@ Kopieren Sie die Adresse in einen Webbrowser oder wählen Sie in den Systemeinst
     </message>
 </context>
 <context>
+    <name>keywright</name>
+    <message>
+        <source>Usage: keywright [options]
+%1: makes one random password at a time in a window.
+
+Options:
+  -h, --help     Show this help and exit.
+  -v, --version  Show the version and exit.
+
+Qt&apos;s own options, such as -platform, are accepted too.
+For passwords in scripts, see keywright-cli --help.
+</source>
+        <translation>Aufruf: keywright [Optionen]
+%1: erzeugt in einem Fenster ein Zufallspasswort nach dem anderen.
+
+Optionen:
+  -h, --help     Diese Hilfe anzeigen und beenden.
+  -v, --version  Die Version anzeigen und beenden.
+
+Qts eigene Optionen wie -platform werden ebenfalls angenommen.
+Passwörter für Skripte: siehe keywright-cli --help.
+</translation>
+    </message>
+    <message>
+        <source>keywright: cannot write the output
+</source>
+        <translation>keywright: die Ausgabe kann nicht geschrieben werden
+</translation>
+    </message>
+</context>
+<context>
     <name>keywright-cli</name>
     <message>
         <source>Norvik Password Generator for scripts: prints random passwords, one per line, made with the same rules as the window.
@@ -352,6 +418,10 @@ Kopieren Sie die Adresse in einen Webbrowser oder wählen Sie in den Systemeinst
     <message>
         <source>cannot format &quot;%1&quot; with &quot;%2&quot;: %3</source>
         <translation>kann „%1“ nicht mit „%2“ formatieren: %3</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
     </message>
 </context>
 </TS>

@@ -20,6 +20,41 @@
     </message>
 </context>
 <context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Error definido por la aplicación o por el objeto</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Llamada a procedimiento o argumento no válidos</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>No coinciden los tipos</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>No se encontró el archivo</translation>
+    </message>
+    <message>
+        <source>Invalid use of Null</source>
+        <translation>Uso no válido de Null</translation>
+    </message>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>Error en tiempo de ejecución &apos;%1&apos;:
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>WebLink</name>
     <message>
         <source>No web browser could be started for this address:
@@ -228,6 +263,37 @@ Copie la dirección en un navegador web o elija un navegador predeterminado en l
     </message>
 </context>
 <context>
+    <name>keywright</name>
+    <message>
+        <source>Usage: keywright [options]
+%1: makes one random password at a time in a window.
+
+Options:
+  -h, --help     Show this help and exit.
+  -v, --version  Show the version and exit.
+
+Qt&apos;s own options, such as -platform, are accepted too.
+For passwords in scripts, see keywright-cli --help.
+</source>
+        <translation>Uso: keywright [opciones]
+%1: crea una contraseña aleatoria cada vez, en una ventana.
+
+Opciones:
+  -h, --help     Mostrar esta ayuda y salir.
+  -v, --version  Mostrar la versión y salir.
+
+También se aceptan las opciones propias de Qt, como -platform.
+Para contraseñas en scripts, véase keywright-cli --help.
+</translation>
+    </message>
+    <message>
+        <source>keywright: cannot write the output
+</source>
+        <translation>keywright: no se puede escribir la salida
+</translation>
+    </message>
+</context>
+<context>
     <name>keywright-cli</name>
     <message>
         <source>Norvik Password Generator for scripts: prints random passwords, one per line, made with the same rules as the window.
@@ -352,6 +418,10 @@ Copie la dirección en un navegador web o elija un navegador predeterminado en l
     <message>
         <source>cannot format &quot;%1&quot; with &quot;%2&quot;: %3</source>
         <translation>no se puede dar formato a «%1» con «%2»: %3</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>no se puede escribir la salida: %1</translation>
     </message>
 </context>
 </TS>

@@ -20,6 +20,41 @@
     </message>
 </context>
 <context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Erreur définie par l&apos;application ou par l&apos;objet</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Appel de procédure ou argument incorrect</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Incompatibilité de type</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>Invalid use of Null</source>
+        <translation>Utilisation incorrecte de Null</translation>
+    </message>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>Erreur d&apos;exécution &apos;%1&apos; :
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>WebLink</name>
     <message>
         <source>No web browser could be started for this address:
@@ -228,6 +263,37 @@ Copiez l&apos;adresse dans un navigateur web ou choisissez un navigateur par dé
     </message>
 </context>
 <context>
+    <name>keywright</name>
+    <message>
+        <source>Usage: keywright [options]
+%1: makes one random password at a time in a window.
+
+Options:
+  -h, --help     Show this help and exit.
+  -v, --version  Show the version and exit.
+
+Qt&apos;s own options, such as -platform, are accepted too.
+For passwords in scripts, see keywright-cli --help.
+</source>
+        <translation>Utilisation : keywright [options]
+%1 : crée un mot de passe aléatoire à la fois, dans une fenêtre.
+
+Options :
+  -h, --help     Afficher cette aide et quitter.
+  -v, --version  Afficher la version et quitter.
+
+Les options propres à Qt, comme -platform, sont aussi acceptées.
+Pour des mots de passe dans des scripts, voir keywright-cli --help.
+</translation>
+    </message>
+    <message>
+        <source>keywright: cannot write the output
+</source>
+        <translation>keywright : impossible d&apos;écrire la sortie
+</translation>
+    </message>
+</context>
+<context>
     <name>keywright-cli</name>
     <message>
         <source>Norvik Password Generator for scripts: prints random passwords, one per line, made with the same rules as the window.
@@ -352,6 +418,10 @@ Copiez l&apos;adresse dans un navigateur web ou choisissez un navigateur par dé
     <message>
         <source>cannot format &quot;%1&quot; with &quot;%2&quot;: %3</source>
         <translation>impossible de formater « %1 » avec « %2 » : %3</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>impossible d&apos;écrire la sortie : %1</translation>
     </message>
 </context>
 </TS>

@@ -1,25 +1,37 @@
 #include "RuntimeError.h"
 
+#include <QCoreApplication>
+
 namespace runtime {
 
+// The runtime speaks the user's language: its texts are translated where they are made, in the
+// language the program loaded at start-up (English when it loaded none).
 QString errorDescription(int number) {
+    const char* text =
+        QT_TRANSLATE_NOOP("RuntimeError", "Application-defined or object-defined error");
     switch (static_cast<ErrorNumber>(number)) {
     case ErrorNumber::InvalidProcedureCall:
-        return QStringLiteral("Invalid procedure call or argument");
+        text = QT_TRANSLATE_NOOP("RuntimeError", "Invalid procedure call or argument");
+        break;
     case ErrorNumber::Overflow:
-        return QStringLiteral("Overflow");
+        text = QT_TRANSLATE_NOOP("RuntimeError", "Overflow");
+        break;
     case ErrorNumber::TypeMismatch:
-        return QStringLiteral("Type mismatch");
+        text = QT_TRANSLATE_NOOP("RuntimeError", "Type mismatch");
+        break;
     case ErrorNumber::FileNotFound:
-        return QStringLiteral("File not found");
+        text = QT_TRANSLATE_NOOP("RuntimeError", "File not found");
+        break;
     case ErrorNumber::InvalidUseOfNull:
-        return QStringLiteral("Invalid use of Null");
+        text = QT_TRANSLATE_NOOP("RuntimeError", "Invalid use of Null");
+        break;
     }
-    return QStringLiteral("Application-defined or object-defined error");
+    return QCoreApplication::translate("RuntimeError", text);
 }
 
 QString errorReportText(int number, const QString& description) {
-    return QStringLiteral("Run-time error '%1':\n\n%2").arg(number).arg(description);
+    return QCoreApplication::translate("RuntimeError", "Run-time error '%1':\n\n%2")
+        .arg(QString::number(number), description);
 }
 
 RuntimeError::RuntimeError(ErrorNumber number)
