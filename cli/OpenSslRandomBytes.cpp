@@ -28,11 +28,8 @@ public:
     void fill(unsigned char* bytes, std::size_t count) override {
         while (count > 0) {
             const int part = static_cast<int>(std::min<std::size_t>(count, INT_MAX));
-            if (randBytes_(bytes, part) != 1) {
-                throw runtime::RuntimeError(
-                    runtime::ErrorNumber::InvalidProcedureCall,
-                    QStringLiteral("The system's random generator is unavailable"));
-            }
+            if (randBytes_(bytes, part) != 1)
+                runtime::raiseGeneratorUnavailable();
             bytes += part;
             count -= static_cast<std::size_t>(part);
         }

@@ -53,6 +53,10 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>The system&apos;s random generator is unavailable</source>
+        <translation>Der Zufallsgenerator des Systems ist nicht verfügbar</translation>
+    </message>
 </context>
 <context>
     <name>WebLink</name>

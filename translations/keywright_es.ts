@@ -53,6 +53,10 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>The system&apos;s random generator is unavailable</source>
+        <translation>El generador aleatorio del sistema no está disponible</translation>
+    </message>
 </context>
 <context>
     <name>WebLink</name>

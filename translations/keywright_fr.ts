@@ -53,6 +53,10 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>The system&apos;s random generator is unavailable</source>
+        <translation>Le générateur aléatoire du système n&apos;est pas disponible</translation>
+    </message>
 </context>
 <context>
     <name>WebLink</name>

@@ -45,4 +45,10 @@ void raise(ErrorNumber number) {
     throw RuntimeError(number);
 }
 
+void raiseGeneratorUnavailable() {
+    throw RuntimeError(ErrorNumber::InvalidProcedureCall,
+                       QCoreApplication::translate("RuntimeError",
+                                                   "The system's random generator is unavailable"));
+}
+
 } // namespace runtime

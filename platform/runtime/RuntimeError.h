@@ -40,4 +40,7 @@ private:
 
 [[noreturn]] void raise(ErrorNumber number);
 
+// The error of a random generator that fails: without one no password may be made at all.
+[[noreturn]] void raiseGeneratorUnavailable();
+
 } // namespace runtime

@@ -16,12 +16,6 @@
 namespace runtime {
 namespace {
 
-[[noreturn]] void unavailable() {
-    // Without a working generator no password may be made at all.
-    throw RuntimeError(ErrorNumber::InvalidProcedureCall,
-                       QStringLiteral("The system's random generator is unavailable"));
-}
-
 class OperatingSystemRandomBytes final : public RandomBytes {
 public:
 #if defined(__linux__)
@@ -34,10 +28,10 @@ public:
             if (got < 0) {
                 if (errno == EINTR)
                     continue; // a signal cut a long request short; ask for the rest
-                unavailable();
+                raiseGeneratorUnavailable();
             }
             if (got == 0)
-                unavailable();
+                raiseGeneratorUnavailable();
             bytes += got;
             count -= static_cast<std::size_t>(got);
         }
