@@ -33,20 +33,23 @@ bool OutputStream::makeRoom(std::size_t bytes) {
 bool OutputStream::writeLine(const QString& text) {
     if (failed_)
         return false;
-    const qsizetype size = text.size();
-    const QChar* chars = text.constData();
-    bool ascii = true;
-    for (qsizetype i = 0; i < size && ascii; ++i)
-        ascii = chars[i].unicode() < 0x80;
-    if (ascii) {
-        if (!makeRoom(static_cast<std::size_t>(size) + 1))
-            return false;
-        const std::size_t at = buffer_.size();
-        buffer_.resize(at + static_cast<std::size_t>(size));
-        char* out = buffer_.data() + at;
-        for (qsizetype i = 0; i < size; ++i)
-            out[i] = static_cast<char>(chars[i].unicode());
-    } else {
+    // Passwords are nearly always ASCII: copied in one pass that also looks for anything else, and
+    // taken back (wiped) for the UTF-8 encoding when it finds some.
+    const auto size = static_cast<std::size_t>(text.size());
+    if (!makeRoom(size + 1))
+        return false;
+    const std::size_t at = buffer_.size();
+    buffer_.resize(at + size);
+    char* out = buffer_.data() + at;
+    const auto* chars = reinterpret_cast<const char16_t*>(text.constData());
+    char16_t seen = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        seen |= chars[i];
+        out[i] = static_cast<char>(chars[i]);
+    }
+    if (seen >= 0x80) {
+        explicit_bzero(out, size);
+        buffer_.resize(at);
         QByteArray utf8 = text.toUtf8();
         const bool room = makeRoom(static_cast<std::size_t>(utf8.size()) + 1);
         if (room)

@@ -29,6 +29,18 @@ constexpr char16_t toLowerAscii(char16_t c) {
     return c >= u'A' && c <= u'Z' ? c + 32 : c;
 }
 
+// Values already fetched, read in order: the draws of one whole password, taken from the system
+// source at once, so that a draw is a load and no check.
+struct FetchedValues {
+    const unsigned char* next;
+    std::uint32_t nextWholeNumber() {
+        // Four bytes read at once: the source keeps a byte after the last value.
+        const auto word = qFromLittleEndian<std::uint32_t>(next);
+        next += runtime::SystemRandomSource::kBytesPerValue;
+        return word & 0xFFFFFFu;
+    }
+};
+
 // The composition after the length check, written once for any source and yield type: the window
 // passes the interfaces, bulk generation the concrete final classes (no virtual call per draw,
 // and the system source's draws done in whole numbers, with the same results).
@@ -38,8 +50,9 @@ void composeBody(QString& body, qint32 length, const GenerationSettings& setting
     // Raw characters, appended one by one at the end of the body.
     body.resize(std::max<qint32>(length, 0));
     char16_t* chars = reinterpret_cast<char16_t*>(body.data());
+    const qint16 type = settings.type;
     for (qint32 i = 0; i < length; ++i) {
-        if (settings.type == AlphabetsAndNumbers) {
+        if (type == AlphabetsAndNumbers) {
             // A coin first, 0 a digit and 1 a capital, then the character's value. The draw is
             // worked out for both ranges and the coin picks one, so that the character's
             // arithmetic need not wait for the coin's, and no branch follows the coin.
@@ -48,7 +61,7 @@ void composeBody(QString& body, qint32 length, const GenerationSettings& setting
             const qint32 letter = RandomBetweenOf<kCapitalZ, kCapitalA>(value);
             const qint32 digit = RandomBetweenOf<kDigit9, kDigit0>(value);
             chars[i] = static_cast<char16_t>(digit + capital * (letter - digit));
-        } else if (settings.type == NumbersOnly) {
+        } else if (type == NumbersOnly) {
             chars[i] =
                 static_cast<char16_t>(RandomBetweenOf<kDigit9, kDigit0>(NextDrawValue(source)));
         } else {
@@ -79,6 +92,18 @@ void composeBody(QString& body, qint32 length, const GenerationSettings& setting
             yield();
         }
     }
+}
+
+// The composition without yields from the system source: every value it takes fetched first.
+void composeFetched(QString& body, qint32 length, const GenerationSettings& settings,
+                    runtime::SystemRandomSource& source) {
+    const auto draws = static_cast<std::size_t>(DrawsPerPassword(length, settings));
+    FetchedValues values{source.takeValues(draws)};
+    [[maybe_unused]] const unsigned char* const end =
+        values.next + draws * runtime::SystemRandomSource::kBytesPerValue;
+    auto nothing = [] {};
+    composeBody(body, length, settings, values, nothing);
+    Q_ASSERT(values.next == end);
 }
 
 void checkType(const GenerationSettings& settings) {
@@ -134,8 +159,7 @@ QString ComposePassword(const GenerationSettings& settings, runtime::RandomSourc
     WorkingText body;
     auto* systemSource = dynamic_cast<runtime::SystemRandomSource*>(&source);
     if (systemSource && dynamic_cast<NoYield*>(&yield)) {
-        auto nothing = [] {};
-        composeBody(body.text, length, settings, *systemSource, nothing);
+        composeFetched(body.text, length, settings, *systemSource);
     } else {
         composeBody(body.text, length, settings, source, yield);
     }
@@ -147,16 +171,15 @@ QString ComposePassword(const GenerationSettings& settings, runtime::RandomSourc
 void ComposePasswordInto(QString& password, const GenerationSettings& settings, qint32 length,
                          runtime::SystemRandomSource& source) {
     checkType(settings);
-    auto nothing = [] {};
     if (password.size() > std::max<qint32>(length, 0))
         runtime::overwrite(password); // nothing of the longer text stays behind the new one
     if (settings.mask.isEmpty() && settings.prefix.isEmpty() && settings.suffix.isEmpty()) {
         // The body is the whole result: make it in place, in the caller's memory.
-        composeBody(password, length, settings, source, nothing);
+        composeFetched(password, length, settings, source);
         return;
     }
     WorkingText body;
-    composeBody(body.text, length, settings, source, nothing);
+    composeFetched(body.text, length, settings, source);
     finish(password, body, settings);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -39,6 +40,18 @@ public:
         const auto word = qFromLittleEndian<std::uint32_t>(buffer_.get() + position_);
         position_ += kBytesPerValue;
         return word & 0xFFFFFFu;
+    }
+
+    // The next count values at once, for a caller that knows how many it takes: their bytes, one
+    // value after another as nextWholeNumber() reads them, with at least one readable byte after
+    // the last. Valid until the source is next used.
+    const unsigned char* takeValues(std::size_t count) {
+        const std::size_t bytes = count * kBytesPerValue;
+        if (end_ - position_ < bytes)
+            fetch(std::max(count, blockValues_));
+        const unsigned char* values = buffer_.get() + position_;
+        position_ += bytes;
+        return values;
     }
 
     // Drops every byte not yet used, wiped.
