@@ -2,12 +2,17 @@
 # Every text the programs show has a translation in every shipped catalogue: lupdate, run on
 # copies of the catalogues, must change nothing (no text added or gone since the last update) and
 # leave nothing untranslated.
-# Usage: check-catalogues.sh LUPDATE PROJECT.json CATALOGUE.ts...
+# Usage: check-catalogues.sh CMAKE LUPDATE PROJECT.cmake GENERATOR.cmake CATALOGUE.ts...
+# PROJECT.cmake is the lupdate project qt_add_translations writes at configure time; GENERATOR is
+# Qt's script that turns it into the JSON project lupdate reads (as the update_translations
+# target does).
 set -eu
-lupdate=$1 project=$2
-shift 2
+cmake=$1 lupdate=$2 description=$3 generator=$4
+shift 4
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+project="$tmp/project.json"
+"$cmake" -DIN_FILE="$description" -DOUT_FILE="$project" -P "$generator"
 for ts in "$@"; do cp "$ts" "$tmp/"; done
 "$lupdate" -silent -project "$project" -no-obsolete -locations none -ts "$tmp"/*.ts
 status=0
