@@ -1,7 +1,8 @@
 #include "OutputStream.h"
 
+#include "StringOps.h"
+
 #include <cerrno>
-#include <cstring>
 #include <unistd.h>
 
 namespace cli {
@@ -15,7 +16,7 @@ OutputStream::OutputStream(int fd) : fd_(fd) {
 
 OutputStream::~OutputStream() {
     flush();
-    explicit_bzero(buffer_.data(), buffer_.capacity());
+    runtime::clearBytes(buffer_.data(), buffer_.capacity());
 }
 
 // Room for bytes more without the buffer moving: a move would leave the passwords already in it
@@ -48,13 +49,13 @@ bool OutputStream::writeLine(const QString& text) {
         out[i] = static_cast<char>(chars[i]);
     }
     if (seen >= 0x80) {
-        explicit_bzero(out, size);
+        runtime::clearBytes(out, size);
         buffer_.resize(at);
         QByteArray utf8 = text.toUtf8();
         const bool room = makeRoom(static_cast<std::size_t>(utf8.size()) + 1);
         if (room)
             buffer_.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-        explicit_bzero(utf8.data(), static_cast<std::size_t>(utf8.size()));
+        runtime::clearBytes(utf8.data(), static_cast<std::size_t>(utf8.size()));
         if (!room)
             return false;
     }
@@ -74,7 +75,7 @@ bool OutputStream::flush() {
         } else
             written += static_cast<std::size_t>(n);
     }
-    explicit_bzero(buffer_.data(), buffer_.size());
+    runtime::clearBytes(buffer_.data(), buffer_.size());
     buffer_.clear();
     return !failed_;
 }

@@ -34,10 +34,10 @@ constexpr char16_t toLowerAscii(char16_t c) {
 struct FetchedValues {
     const unsigned char* next;
     std::uint32_t nextWholeNumber() {
-        // Four bytes read at once: the source keeps a byte after the last value.
-        const auto word = qFromLittleEndian<std::uint32_t>(next);
+        // The source keeps a byte after the last value.
+        const std::uint32_t n = runtime::SystemRandomSource::wholeNumberAt(next);
         next += runtime::SystemRandomSource::kBytesPerValue;
-        return word & 0xFFFFFFu;
+        return n;
     }
 };
 

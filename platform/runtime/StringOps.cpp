@@ -88,6 +88,8 @@ QString Hex(qint32 value) {
 }
 
 void clearBytes(void* data, std::size_t size) {
+    if (size == 0) // data may then be null, which explicit_bzero does not take
+        return;
 #ifdef __GLIBC__
     explicit_bzero(data, size);
 #else

@@ -1,6 +1,7 @@
 #include "RandomBytes.h"
 
 #include "RuntimeError.h"
+#include "StringOps.h"
 
 #if defined(__linux__)
 #include <sys/random.h>
@@ -10,7 +11,6 @@
 #include <QRandomGenerator>
 
 #include <cstring>
-#include <iterator>
 #endif
 
 namespace runtime {
@@ -47,9 +47,7 @@ public:
             bytes += part;
             count -= part;
         }
-        volatile quint32* wipe = words;
-        for (std::size_t i = 0; i < std::size(words); ++i)
-            wipe[i] = 0;
+        clearBytes(words, sizeof words);
     }
 #endif
 };

@@ -1,24 +1,13 @@
 #include "SystemRandomSource.h"
 
+#include "StringOps.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
 
 namespace runtime {
 namespace {
-
-void wipeBytes(unsigned char* bytes, std::size_t count) {
-    if (count == 0)
-        return;
-#ifdef __GLIBC__
-    explicit_bzero(bytes, count);
-#else
-    // volatile keeps the compiler from dropping stores to memory that is about to be freed.
-    volatile unsigned char* data = bytes;
-    for (std::size_t i = 0; i < count; ++i)
-        data[i] = 0;
-#endif
-}
 
 // A buffer kept after a long request is given back once it is this many times what is asked.
 constexpr std::size_t kShrinkFactor = 4;
@@ -32,7 +21,7 @@ SystemRandomSource::SystemRandomSource(RandomBytes& bytes, std::size_t blockValu
     : bytes_(bytes), blockValues_(std::max<std::size_t>(blockValues, 1)) {}
 
 SystemRandomSource::~SystemRandomSource() {
-    wipeBytes(buffer_.get(), capacity_);
+    clearBytes(buffer_.get(), capacity_);
 }
 
 float SystemRandomSource::next() {
@@ -52,7 +41,7 @@ void SystemRandomSource::expectDraws(qint64 count) {
 }
 
 void SystemRandomSource::discard() {
-    wipeBytes(buffer_.get(), capacity_);
+    clearBytes(buffer_.get(), capacity_);
     end_ = position_ = 0;
 }
 
@@ -67,13 +56,13 @@ void SystemRandomSource::fetch(std::size_t values) {
         auto fresh = std::make_unique<unsigned char[]>(wanted + 1);
         if (unused > 0)
             std::memcpy(fresh.get(), buffer_.get() + position_, unused);
-        wipeBytes(buffer_.get(), capacity_);
+        clearBytes(buffer_.get(), capacity_);
         buffer_ = std::move(fresh);
         capacity_ = wanted;
     } else {
         // The unused bytes go to the front; the used ones are wiped.
         std::memmove(buffer_.get(), buffer_.get() + position_, unused);
-        wipeBytes(buffer_.get() + unused, end_ - unused);
+        clearBytes(buffer_.get() + unused, end_ - unused);
     }
     position_ = 0;
     end_ = unused;
@@ -81,7 +70,7 @@ void SystemRandomSource::fetch(std::size_t values) {
         bytes_.fill(buffer_.get() + unused, wanted - unused);
     } catch (...) {
         // Nothing of a failed request is used.
-        wipeBytes(buffer_.get() + unused, wanted - unused);
+        clearBytes(buffer_.get() + unused, wanted - unused);
         throw;
     }
     end_ = wanted;

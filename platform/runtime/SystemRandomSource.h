@@ -31,15 +31,21 @@ public:
     float next() override;
     void expectDraws(qint64 count) override;
 
+    // The 24-bit whole number of the value whose bytes start at bytes, read as four bytes at once:
+    // a readable byte must follow them.
+    static std::uint32_t wholeNumberAt(const unsigned char* bytes) {
+        return qFromLittleEndian<std::uint32_t>(bytes) & 0xFFFFFFu;
+    }
+
     // The 24-bit whole number behind the next value (the value is this number divided by 2^24),
     // for draws that do their arithmetic in whole numbers.
     std::uint32_t nextWholeNumber() {
         if (position_ == end_)
             fetch(blockValues_);
-        // Four bytes read at once: the buffer has one byte more than its values.
-        const auto word = qFromLittleEndian<std::uint32_t>(buffer_.get() + position_);
+        // The buffer has one byte more than its values.
+        const std::uint32_t n = wholeNumberAt(buffer_.get() + position_);
         position_ += kBytesPerValue;
-        return word & 0xFFFFFFu;
+        return n;
     }
 
     // The next count values at once, for a caller that knows how many it takes: their bytes, one
