@@ -177,6 +177,31 @@ std::vector<Field> fieldsOf(QStringView section) {
     return fields;
 }
 
+// A field that shows a number (a day, a week, an hour), not a name, a marker or a separator.
+bool printsDigits(Field field) {
+    switch (field) {
+    case Field::Day:
+    case Field::Day2:
+    case Field::Weekday:
+    case Field::Week:
+    case Field::Month:
+    case Field::Month2:
+    case Field::Minute:
+    case Field::Minute2:
+    case Field::Quarter:
+    case Field::DayOfYear:
+    case Field::Year2:
+    case Field::Year4:
+    case Field::Hour:
+    case Field::Hour2:
+    case Field::Second:
+    case Field::Second2:
+        return true;
+    default:
+        return false;
+    }
+}
+
 QString twoDigits(int value) {
     return QStringLiteral("%1").arg(value, 2, 10, QChar(u'0'));
 }
@@ -314,6 +339,60 @@ bool isDateSection(QStringView section) {
             return true;
     }
     return false;
+}
+
+DateSectionShape dateSectionShape(QStringView section) {
+    DateSectionShape shape;
+    for (Tokenizer tokenizer(section); !tokenizer.atEnd();) {
+        const Token token = tokenizer.next();
+        const bool digits = token.field == Field::Literal
+                                ? std::all_of(token.text.begin(), token.text.end(),
+                                              [](QChar c) { return c.isDigit(); })
+                                : printsDigits(token.field);
+        shape.digitsOnly = shape.digitsOnly && digits;
+    }
+    for (const Field field : fieldsOf(section)) {
+        switch (field) {
+        case Field::Whole:
+        case Field::ShortDate:
+        case Field::LongDate:
+            shape.wholeDate = true;
+            break;
+        case Field::Year4:
+            shape.year = true;
+            break;
+        case Field::Year2:
+            shape.yearInCentury = true;
+            break;
+        case Field::Month:
+        case Field::Month2:
+        case Field::MonthShort:
+        case Field::MonthLong:
+            shape.month = true;
+            break;
+        case Field::Day:
+        case Field::Day2:
+            shape.day = true;
+            break;
+        case Field::DayOfYear:
+            shape.dayOfYear = true;
+            break;
+        case Field::Week:
+            shape.week = true;
+            break;
+        case Field::Weekday:
+        case Field::DayShort:
+        case Field::DayLong:
+            shape.weekday = true;
+            break;
+        case Field::Quarter:
+            shape.quarter = true;
+            break;
+        default:
+            break;
+        }
+    }
+    return shape;
 }
 
 std::optional<QString> formatDateSection(double serial, QStringView section, int firstDayOfWeek,

@@ -50,26 +50,6 @@ std::optional<double> valueOf(const QString& text, Locales& locales) {
     return format::readDateTime(text, locales.dates());
 }
 
-struct ChosenSection {
-    QStringView section;
-    bool leadingMinus = false;
-};
-
-// Positive; negative; zero; Null. An empty or missing section borrows the first, and a negative
-// value formatted by the first section gets a leading minus.
-ChosenSection chooseSection(QStringView format, double value) {
-    const QList<QStringView> sections = format::splitSections(format, format::kMaxNumberSections);
-    const qsizetype count = sections.size();
-    if (value < 0) {
-        if (count >= 2 && !sections[1].isEmpty())
-            return {sections[1], false};
-        return {sections[0], true};
-    }
-    if (value == 0 && count >= 3 && !sections[2].isEmpty())
-        return {sections[2], false};
-    return {sections[0], false};
-}
-
 } // namespace
 
 QString Format(const QString& expression, const QString& format, int firstDayOfWeek,
@@ -87,7 +67,7 @@ QString Format(const QString& expression, const QString& format, int firstDayOfW
     if (format::isNamedFormat(format))
         return format::formatNamed(*value, format, locales.dates()).value_or(expression);
 
-    const ChosenSection chosen = chooseSection(format, *value);
+    const format::ChosenSection chosen = format::chooseSection(format, *value);
     if (format::isDateSection(chosen.section))
         return format::formatDateSection(*value, chosen.section, firstDayOfWeek, firstWeekOfYear,
                                          locales.dates())

@@ -65,8 +65,6 @@
 //   without a year is not read (it would depend on today).
 namespace runtime::format {
 
-constexpr int kMaxNumberSections = 4;
-
 // Serial numbers of 1 January 100 and 31 December 9999.
 constexpr long long kFirstSerialDay = -657434;
 constexpr long long kLastSerialDay = 2958465;

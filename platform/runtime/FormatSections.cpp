@@ -25,6 +25,19 @@ QList<QStringView> splitSections(QStringView format, qsizetype limit) {
     return sections;
 }
 
+ChosenSection chooseSection(QStringView format, double value) {
+    const QList<QStringView> sections = splitSections(format, kMaxNumberSections);
+    const qsizetype count = sections.size();
+    if (value < 0) {
+        if (count >= 2 && !sections[1].isEmpty())
+            return {sections[1], false};
+        return {sections[0], true};
+    }
+    if (value == 0 && count >= 3 && !sections[2].isEmpty())
+        return {sections[2], false};
+    return {sections[0], false};
+}
+
 bool isTextFormat(QStringView format) {
     bool found = false;
     scan(

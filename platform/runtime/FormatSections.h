@@ -12,6 +12,19 @@ namespace runtime::format {
 // end of the text.
 QList<QStringView> splitSections(QStringView format, qsizetype limit);
 
+constexpr int kMaxNumberSections = 4;
+
+// The section of a numeric or date format that formats a value, and whether a leading minus goes
+// before what it makes.
+struct ChosenSection {
+    QStringView section;
+    bool leadingMinus = false;
+};
+
+// Positive; negative; zero; Null. An empty or missing section borrows the first, and a negative
+// value formatted by the first section gets a leading minus.
+ChosenSection chooseSection(QStringView format, double value);
+
 // True when the format holds a text placeholder or flag (@ & < > !) outside quotes and escapes.
 bool isTextFormat(QStringView format);
 

@@ -10,7 +10,7 @@
 namespace runtime::format {
 namespace {
 
-enum class Kind { Plain, Currency, Numeric, Words, Date };
+using Kind = NamedFormatShape::Kind;
 
 struct Named {
     QStringView name;
@@ -56,12 +56,7 @@ QString withSign(double value, QString magnitude) {
 // The locale's currency pattern ("$1.00", "($1.00)", "-1,00 €") with our digits in place of
 // the sample number, so that rounding stays half away from zero on the decimal value.
 QString currency(double value, const QLocale& locale) {
-    const QString sample = locale.toCurrencyString(1.0);
-    const qsizetype point = sample.indexOf(locale.decimalPoint());
-    int decimals = 0;
-    while (point >= 0 && point + 1 + decimals < sample.size() &&
-           sample[point + 1 + decimals].isDigit())
-        ++decimals;
+    const int decimals = currencyDecimals(locale);
     QString digits = formatNumberSection(
         value,
         decimals > 0 ? QStringLiteral("#,##0.") + QString(decimals, u'0') : QStringLiteral("#,##0"),
@@ -77,8 +72,25 @@ QString currency(double value, const QLocale& locale) {
 
 } // namespace
 
+int currencyDecimals(const QLocale& locale) {
+    const QString sample = locale.toCurrencyString(1.0);
+    const qsizetype point = sample.indexOf(locale.decimalPoint());
+    int decimals = 0;
+    while (point >= 0 && point + 1 + decimals < sample.size() &&
+           sample[point + 1 + decimals].isDigit())
+        ++decimals;
+    return decimals;
+}
+
 bool isNamedFormat(QStringView format) {
     return find(format) != nullptr;
+}
+
+std::optional<NamedFormatShape> namedFormatShape(QStringView format) {
+    const Named* named = find(format);
+    if (named == nullptr)
+        return std::nullopt;
+    return NamedFormatShape{named->kind, named->pattern};
 }
 
 std::optional<QString> formatNamed(double value, QStringView name, const DateLocale& locale) {

@@ -72,6 +72,9 @@ struct Layout {
     bool grouping = false;
     bool percent = false;
     bool scientific = false;
+    bool point = false;
+    bool literalText = false;     // some quoted, escaped or other character prints as it is
+    bool literalNonDigit = false; // one of them is not a digit
 };
 
 // The counts the digits are laid out by, in one pass that keeps nothing per character.
@@ -109,7 +112,13 @@ Layout layoutOf(QStringView section) {
             layout.scientific = true;
             break;
         case Piece::Kind::Point:
+            layout.point = true;
+            break;
         case Piece::Kind::Literal:
+            layout.literalText = layout.literalText || !piece.text.isEmpty();
+            layout.literalNonDigit =
+                layout.literalNonDigit || std::any_of(piece.text.begin(), piece.text.end(),
+                                                      [](QChar c) { return !c.isDigit(); });
             break;
         }
     }
@@ -252,6 +261,21 @@ QString formatNumberSection(double magnitude, QStringView section, const QLocale
         }
     }
     return out;
+}
+
+NumberSectionShape numberSectionShape(QStringView section) {
+    const Layout layout = layoutOf(section);
+    NumberSectionShape shape;
+    shape.showsDigits = layout.wholePlaceholders > 0 || layout.point;
+    shape.scientific = layout.scientific;
+    shape.significantDigits = layout.wholePlaceholders + layout.fractionPlaceholders;
+    shape.fractionDigits = layout.fractionPlaceholders;
+    shape.decimalShift = (layout.percent ? 2 : 0) - 3 * layout.scalingCommas;
+    shape.emptyAtZero = !layout.literalText && !layout.point && !layout.percent &&
+                        !layout.scientific && layout.firstWholeZero < 0;
+    shape.digitsOnly = !layout.literalNonDigit && !layout.point && !layout.percent &&
+                       !layout.scientific && !layout.grouping;
+    return shape;
 }
 
 } // namespace runtime::format
