@@ -104,9 +104,9 @@ Request parseCommandLine(const QStringList& arguments) {
         QCoreApplication::translate(
             "keywright-cli",
             "Print the entropy in bits of the passwords these options make, instead of "
-            "passwords. A number or date mask may make passwords alike: the figure is "
-            "then an upper bound, marked \"at most\", or, where a sample shows "
-            "passwords alike, measured from the mask's texts, marked \"about\"."));
+            "passwords. A number or date mask may make passwords alike: the figure is then "
+            "counted from what the mask can show, marked \"about\", or an upper bound, "
+            "marked \"at most\"."));
     parser.addOptions(
         {length, type, letterCase, prefix, suffix, mask, count, entropy, firstDay, firstWeek});
     const QCommandLineOption help = parser.addHelpOption();

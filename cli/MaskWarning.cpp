@@ -1,32 +1,74 @@
 #include "MaskWarning.h"
 
 #include <QCoreApplication>
-
-#include "PasswordEntropy.h"
-#include "RuntimeError.h"
+#include <QLocale>
 
 namespace cli {
+namespace {
 
-std::optional<QString> maskWarning(const core::GenerationSettings& settings) {
-    if (settings.mask.isEmpty())
-        return std::nullopt;
-    core::PasswordEntropy entropy;
-    try {
-        entropy = core::ComputePasswordEntropy(settings);
-    } catch (const runtime::RuntimeError&) {
-        return std::nullopt; // the generation itself reports what is wrong
+QString reasonText(core::AlikeReason reason, double figure) {
+    const QString number = QLocale().toString(figure, 'f', 0);
+    switch (reason) {
+    case core::AlikeReason::None:
+        break;
+    case core::AlikeReason::FewTexts:
+        return QCoreApplication::translate("keywright-cli",
+                                           "the mask shows at most %1 different texts")
+            .arg(number);
+    case core::AlikeReason::Rounding:
+        return QCoreApplication::translate("keywright-cli",
+                                           "the mask rounds the number to multiples of %1")
+            .arg(number);
+    case core::AlikeReason::SignificantDigits:
+        return QCoreApplication::translate("keywright-cli",
+                                           "the mask shows at most %1 significant digits")
+            .arg(number);
+    case core::AlikeReason::NumberPrecision:
+        return QCoreApplication::translate(
+            "keywright-cli", "a body read as a number keeps at most 17 significant digits");
+    case core::AlikeReason::PartOfDate:
+        return QCoreApplication::translate("keywright-cli", "the mask shows only part of the date");
+    case core::AlikeReason::Spellings:
+        return QCoreApplication::translate(
+            "keywright-cli", "bodies that spell the same number differently, such as 000 and 0E0, "
+                             "come out alike");
+    case core::AlikeReason::UnchangedBodies:
+        return QCoreApplication::translate(
+            "keywright-cli",
+            "a body the mask leaves unchanged can match another body's formatted text");
     }
-    if (!entropy.alike)
-        return std::nullopt;
-    return alikeWarning(entropy.bits);
+    return {};
 }
 
-QString alikeWarning(double bits) {
+} // namespace
+
+QString strengthText(const core::PasswordEntropy& entropy) {
+    using Figure = core::PasswordEntropy::Figure;
+    const QString qualifier = entropy.figure == Figure::About
+                                  ? QCoreApplication::translate("keywright-cli", "about ")
+                              : entropy.figure == Figure::AtMost
+                                  ? QCoreApplication::translate("keywright-cli", "at most ")
+                                  : QString();
+    return QCoreApplication::translate("keywright-cli", "%1%2 bits")
+        .arg(qualifier)
+        .arg(entropy.bits, 0, 'f', 2);
+}
+
+std::optional<QString> maskWarning(const core::PasswordEntropy& entropy) {
+    if (entropy.alike == core::AlikeReason::None)
+        return std::nullopt;
     return QCoreApplication::translate(
                "keywright-cli",
-               "warning: this mask makes different passwords come out alike, so they "
-               "are weaker than their length suggests (about %1 bits; see --entropy)")
-        .arg(bits, 0, 'f', 2);
+               "warning: this mask can make different passwords come out alike: %1; they are "
+               "weaker than their length suggests (%2; see --entropy)")
+        .arg(reasonText(entropy.alike, entropy.alikeFigure), strengthText(entropy));
+}
+
+QString emptyBodyError() {
+    return QCoreApplication::translate(
+        "keywright-cli",
+        "the mask can turn a password into an empty text; choose a mask that always "
+        "shows something");
 }
 
 } // namespace cli

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GenerationSettings.h"
+#include "PasswordEntropy.h"
 
 #include <QString>
 
@@ -8,12 +8,14 @@
 
 namespace cli {
 
-// The warning for a mask that makes different passwords alike (a number, date or named mask seen
-// to give two sample bodies the same text), or nothing. It names no password: the sample is not
-// made of the passwords handed out.
-std::optional<QString> maskWarning(const core::GenerationSettings& settings);
+// The strength as printed: "N bits", "about N bits" or "at most N bits".
+QString strengthText(const core::PasswordEntropy& entropy);
 
-// The warning's text, with the entropy measured for such a mask.
-QString alikeWarning(double bits);
+// The warning for a mask that can make different passwords come out alike, saying why in one
+// line, or nothing. It names no password.
+std::optional<QString> maskWarning(const core::PasswordEntropy& entropy);
+
+// The refusal of a mask that can make a body an empty text: an empty line is no password.
+QString emptyBodyError();
 
 } // namespace cli

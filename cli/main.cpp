@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <unistd.h>
 
 namespace {
@@ -67,8 +68,18 @@ int generate(const cli::Request& request) {
     if (!checked.error.isEmpty())
         return fail(checked.error);
     const qint32 length = checked.length;
-    if (const auto warning = cli::maskWarning(request.settings))
-        printLine(stderr, QStringLiteral("keywright-cli: ") + *warning);
+    if (!request.settings.mask.isEmpty()) {
+        core::PasswordEntropy strength;
+        try {
+            strength = core::ComputePasswordEntropy(request.settings);
+        } catch (const runtime::RuntimeError&) {
+            // The generation itself reports what is wrong.
+        }
+        if (strength.emptyBody)
+            return fail(cli::emptyBodyError());
+        if (const auto warning = cli::maskWarning(strength))
+            printLine(stderr, QStringLiteral("keywright-cli: ") + *warning);
+    }
     std::unique_ptr<runtime::SystemRandomSource> source;
     try {
         source = cli::makeRunRandomSource(length, request.settings, request.count);
@@ -101,8 +112,6 @@ int generate(const cli::Request& request) {
 }
 
 // The strength of the passwords, worked out from the rules that make them; no password is made.
-// "N bits" when exact, "at most N bits" for the body's entropy as a bound, "about N bits" when
-// measured from a mask that makes passwords alike (with the warning that generation gives).
 int entropy(const cli::Request& request) {
     const cli::LengthCheck checked = cli::checkLength(request.settings.lengthText);
     if (!checked.error.isEmpty())
@@ -114,15 +123,11 @@ int entropy(const cli::Request& request) {
         return fail(QCoreApplication::translate("keywright-cli", "cannot work out the strength: %1")
                         .arg(cli::reason(error)));
     }
-    if (result.alike)
-        printLine(stderr, QStringLiteral("keywright-cli: ") + cli::alikeWarning(result.bits));
-    const QString qualifier = result.alike ? QCoreApplication::translate("keywright-cli", "about ")
-                              : result.exact
-                                  ? QString()
-                                  : QCoreApplication::translate("keywright-cli", "at most ");
-    return printResult(QCoreApplication::translate("keywright-cli", "%1%2 bits")
-                           .arg(qualifier)
-                           .arg(result.bits, 0, 'f', 2));
+    if (result.emptyBody)
+        return fail(cli::emptyBodyError());
+    if (const auto warning = cli::maskWarning(result))
+        printLine(stderr, QStringLiteral("keywright-cli: ") + *warning);
+    return printResult(cli::strengthText(result));
 }
 
 int formatText(const cli::Request& request) {
@@ -147,19 +152,24 @@ int main(int argc, char* argv[]) {
     std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     installTranslations(app);
-    const cli::Request request = cli::parseCommandLine(QCoreApplication::arguments());
-    switch (request.kind) {
-    case cli::Request::Kind::Help:
-    case cli::Request::Kind::Version:
-        return printResult(request.message);
-    case cli::Request::Kind::Error:
-        return fail(request.message);
-    case cli::Request::Kind::FormatText:
-        return formatText(request);
-    case cli::Request::Kind::Entropy:
-        return entropy(request);
-    case cli::Request::Kind::Generate:
-        break;
+    // Memory that cannot be had (a huge mask or count on a small machine) ends with one line.
+    try {
+        const cli::Request request = cli::parseCommandLine(QCoreApplication::arguments());
+        switch (request.kind) {
+        case cli::Request::Kind::Help:
+        case cli::Request::Kind::Version:
+            return printResult(request.message);
+        case cli::Request::Kind::Error:
+            return fail(request.message);
+        case cli::Request::Kind::FormatText:
+            return formatText(request);
+        case cli::Request::Kind::Entropy:
+            return entropy(request);
+        case cli::Request::Kind::Generate:
+            break;
+        }
+        return generate(request);
+    } catch (const std::bad_alloc&) {
+        return fail(QCoreApplication::translate("keywright-cli", "out of memory"));
     }
-    return generate(request);
 }

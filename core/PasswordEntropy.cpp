@@ -10,9 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
-#include <optional>
-#include <random>
 #include <utility>
 
 namespace core {
@@ -82,124 +79,45 @@ bool textMaskFoldsCase(const QString& mask) {
     return runtime::Format(QStringLiteral("a"), mask) == runtime::Format(QStringLiteral("A"), mask);
 }
 
-// Values for the sample of bodies from a generator with a fixed seed: the same sample on every run,
-// and never a password that is handed out.
-class SampleSource final : public runtime::RandomSource {
-public:
-    float next() override {
-        return static_cast<float>(engine_() >> 8) * runtime::kRandomResolution;
-    }
+// Bodies few enough to try every one: the mask's texts are then counted exactly.
+constexpr double kMostBodiesTried = 4096;
 
-private:
-    // The fixed seed is the point: a sample that is the same on every run, never used for
-    // passwords.
-    std::mt19937 engine_{20260611u}; // NOLINT(cert-msc32-c,cert-msc51-cpp)
-};
-
-// How many bodies the sample holds: fewer for long ones, so that its cost stays bounded.
-constexpr qint64 kSampleCharacters = qint64{1} << 17;
-constexpr qint64 kMostSamples = 8192;
-constexpr qint64 kFewestSamples = 16;
-constexpr qint64 kFewestTwice = 8;
-
-// The same body with every digit turned to 0: a body the generator can make too, and one that a
-// number mask reads as zero (or as a multiple of a power of ten) more often than the sample would
-// show.
-QString zeroedDigits(QString body) {
-    for (QChar& c : body)
-        if (c >= u'1' && c <= u'9')
-            c = u'0';
-    return body;
-}
-
-// What the sample made of one text.
-struct SampledText {
-    qint64 count = 0;    // how many of the sampled bodies gave it
-    bool shared = false; // given by two different bodies (sampled ones or their zeroed twins)
-};
-
-// Tries a number, date or named mask on a sample of bodies drawn like real ones. Two different
-// bodies with the same text show that the mask makes passwords alike; the entropy of its texts
-// is then measured from the sample, each sampled body counting with the chance of its text: k / n
-// for a text that k of the n bodies gave, among them two different ones. A text that one body
-// alone gave counts with the larger of that body's own chance (exact when no other body gives the
-// text) and the Good-Turing chance of a text seen once, 2 N2 / (n N1) for N1 texts seen once and
-// N2 twice, which catches texts that many bodies share but the sample is too small to repeat.
-void measureMask(PasswordEntropy& entropy, const GenerationSettings& settings, qint32 length,
-                 const Distribution& others, const Distribution& last) {
-    GenerationSettings bodySettings = settings;
-    bodySettings.mask.clear();
-    bodySettings.prefix.clear();
-    bodySettings.suffix.clear();
-    SampleSource source;
-    NoYield noYield;
-    const qint64 wanted = std::clamp(kSampleCharacters / length, kFewestSamples, kMostSamples);
-
-    QHash<QString, QString> bodyOfText; // the first body seen to give each text
-    QHash<QString, SampledText> seen;
-    const auto tryBody = [&](const QString& body, bool sampled) -> std::optional<QString> {
-        QString text;
-        try {
-            text = runtime::Format(body, settings.mask, runtime::kFirstDayOfWeekSunday,
-                                   runtime::kFirstWeekOfYearJan1);
-        } catch (const runtime::RuntimeError&) {
-            return std::nullopt; // that password could not be made at all
+// Every body with its chance, through the mask: the exact entropy of the texts, whether two
+// bodies come out alike, and whether one comes out empty.
+PasswordEntropy tryEveryBody(const QString& mask, qint32 length, const Distribution& others,
+                             const Distribution& last) {
+    const QList<char16_t> chars = others.keys();
+    const QList<char16_t> lastChars = last.keys();
+    QHash<QString, double> chances;
+    QList<qsizetype> index(length, 0);
+    QString body(length, QChar(u' '));
+    PasswordEntropy entropy;
+    while (true) {
+        double chance = 1.0;
+        for (qint32 k = 0; k < length; ++k) {
+            const bool isLast = k + 1 == length;
+            const char16_t c = (isLast ? lastChars : chars)[index[k]];
+            body[k] = QChar(c);
+            chance *= (isLast ? last : others).value(c);
         }
-        SampledText& entry = seen[text];
-        const auto known = bodyOfText.constFind(text);
-        if (known == bodyOfText.cend()) {
-            bodyOfText.insert(text, body);
-        } else if (*known != body) {
-            entry.shared = true;
-            entropy.alike = true;
-        }
-        entry.count += sampled ? 1 : 0;
-        return text;
-    };
-
-    QList<QString> texts;
-    QList<double> surprisals; // -log2 of each sampled body's chance
-    texts.reserve(wanted);
-    surprisals.reserve(wanted);
-    for (qint64 i = 0; i < wanted; ++i) {
-        const QString body = ComposePassword(bodySettings, source, noYield);
-        if (const auto text = tryBody(body, true)) {
-            double bits = 0.0;
-            for (qsizetype k = 0; k < body.size(); ++k)
-                bits -= std::log2((k + 1 == body.size() ? last : others).value(body[k].unicode()));
-            texts.append(*text);
-            surprisals.append(bits);
-        }
-        tryBody(zeroedDigits(body), false);
+        const QString text = runtime::Format(body, mask, runtime::kFirstDayOfWeekSunday,
+                                             runtime::kFirstWeekOfYearJan1);
+        entropy.emptyBody = entropy.emptyBody || text.isEmpty();
+        double& known = chances[text];
+        if (known > 0)
+            entropy.alike = AlikeReason::FewTexts;
+        known += chance;
+        qint32 position = 0;
+        while (position < length &&
+               ++index[position] == (position + 1 == length ? lastChars : chars).size())
+            index[position++] = 0;
+        if (position == length)
+            break;
     }
-    if (!entropy.alike || texts.isEmpty())
-        return;
-
-    qint64 once = 0, twice = 0, more = 0;
-    for (const SampledText& entry : std::as_const(seen)) {
-        once += entry.count == 1 ? 1 : 0;
-        twice += entry.count == 2 ? 1 : 0;
-        more += entry.count > 2 ? 1 : 0;
-    }
-    double onceBodiesChance = 0.0; // of the bodies whose text was seen once
-    for (qsizetype i = 0; i < texts.size(); ++i)
-        onceBodiesChance += seen[texts[i]].count == 1 ? std::exp2(-surprisals[i]) : 0.0;
-    // The texts seen twice speak for the ones seen once only when they are many, not the tail of
-    // a few common texts (a day of the month seen twice where the others are seen 4 or 5 times),
-    // and when the once-seen bodies' own chances cannot account for them.
-    const auto n = static_cast<double>(texts.size());
-    const double onceMass = 2.0 * static_cast<double>(twice) / n;
-    const bool goodTuring =
-        once > 0 && twice >= kFewestTwice && twice >= more && onceMass > 2.0 * onceBodiesChance;
-    const double onceBits = goodTuring ? -std::log2(onceMass / static_cast<double>(once))
-                                       : std::numeric_limits<double>::infinity();
-    double bits = 0.0;
-    for (qsizetype i = 0; i < texts.size(); ++i) {
-        const SampledText& entry = seen[texts[i]];
-        bits += entry.shared && entry.count >= 2 ? -std::log2(static_cast<double>(entry.count) / n)
-                                                 : std::min(surprisals[i], onceBits);
-    }
-    entropy.bits = std::clamp(bits / n, 0.0, entropy.bits);
+    for (double p : std::as_const(chances))
+        entropy.bits -= p * std::log2(p);
+    entropy.alikeFigure = static_cast<double>(chances.size());
+    return entropy;
 }
 
 } // namespace
@@ -214,12 +132,10 @@ PasswordEntropy ComputePasswordEntropy(const GenerationSettings& settings) {
         return entropy; // the output is always the same text
 
     qint16 pwdCase = settings.pwdCase;
-    if (!settings.mask.isEmpty()) {
-        if (!runtime::format::isTextFormat(settings.mask))
-            entropy.exact = false;
-        else if (textMaskFoldsCase(settings.mask))
-            pwdCase = UpperCases; // one case for every letter, whichever it is
-    }
+    const bool valueMask =
+        !settings.mask.isEmpty() && !runtime::format::isTextFormat(settings.mask);
+    if (!settings.mask.isEmpty() && !valueMask && textMaskFoldsCase(settings.mask))
+        pwdCase = UpperCases; // one case for every letter, whichever it is
 
     // The positions are drawn independently: their entropies add up. The mixed pass tosses a coin
     // for every position but the last, which keeps the case it was made with.
@@ -228,8 +144,27 @@ PasswordEntropy ComputePasswordEntropy(const GenerationSettings& settings) {
     const Distribution lastCased = cased(raw, pwdCase, false);
     entropy.bits =
         shannonBits(lastCased) + static_cast<double>(length - 1) * shannonBits(othersCased);
-    if (!entropy.exact)
-        measureMask(entropy, settings, length, othersCased, lastCased);
+    if (!valueMask)
+        return entropy;
+
+    // A number, date or named mask reads a body as a number or a date where it can, and gives
+    // any other body back unchanged: letters always.
+    if (std::pow(static_cast<double>(othersCased.size()), length - 1) *
+            static_cast<double>(lastCased.size()) <=
+        kMostBodiesTried)
+        return tryEveryBody(settings.mask, length, othersCased, lastCased);
+    if (settings.type == AlphabetsOnly)
+        return entropy;
+    const MaskStrength strength = settings.type == NumbersOnly
+                                      ? digitBodiesStrength(settings.mask, length)
+                                      : mixedBodiesStrength(settings.mask, length, entropy.bits);
+    entropy.bits = std::min(strength.bits, entropy.bits);
+    entropy.figure = strength.oneToOne  ? PasswordEntropy::Figure::Exact
+                     : strength.counted ? PasswordEntropy::Figure::About
+                                        : PasswordEntropy::Figure::AtMost;
+    entropy.alike = strength.alike;
+    entropy.alikeFigure = strength.alikeFigure;
+    entropy.emptyBody = strength.emptyText;
     return entropy;
 }
 

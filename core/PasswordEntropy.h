@@ -1,29 +1,31 @@
 #pragma once
 
 #include "GenerationSettings.h"
+#include "ValueMaskStrength.h"
 
 namespace core {
 
 // What the passwords of one set of settings are worth: the Shannon entropy, in bits, of the text
 // ComposePassword returns, worked out from the draws it takes. Prefix and suffix add nothing.
 struct PasswordEntropy {
+    // Exact: worked out exactly (no mask, a text mask, a mask that keeps every body apart, or
+    // every body tried). About: the entropy of the mask's texts, counted, exact up to rounding.
+    // AtMost: an upper bound, the number of texts the mask can make and never more than the
+    // body's own entropy.
+    enum class Figure { Exact, About, AtMost };
     double bits = 0.0;
-    // True when bits is the entropy of the output itself. A text mask (@ & < > !) only moves the
-    // characters and may fold their case, which is counted exactly. A number, date or named mask
-    // reads the body as a value and may show different bodies alike, so exact is false for it:
-    // bits is the body's entropy, an upper bound, unless alike is set.
-    bool exact = true;
-    // Set when such a mask was seen to give two different bodies the same text, in a fixed sample
-    // of bodies drawn like real ones (and the same bodies with their digits turned to 0): the
-    // passwords can come out alike. bits is then measured from what the mask made of the sample,
-    // never more than the body's entropy: 0 for a mask that gives one text whatever the body.
-    bool alike = false;
+    Figure figure = Figure::Exact;
+    // Why a number, date or named mask can make different bodies come out alike, with the
+    // figure the reason names (digits, a rounding step, a count of texts).
+    AlikeReason alike = AlikeReason::None;
+    double alikeFigure = 0.0;
+    // The mask can make the body an empty text.
+    bool emptyBody = false;
 };
 
 // Raises like ComposePassword before its first draw: Type mismatch or Overflow for the length
 // text, Invalid procedure call for a type out of range. Each draw is taken as uniform over its
-// range; the 2^-24 steps of the source shift that by less than 1e-11 bits a character. Any error
-// of Format on a sample body leaves that body out.
+// range; the 2^-24 steps of the source shift that by less than 1e-11 bits a character.
 PasswordEntropy ComputePasswordEntropy(const GenerationSettings& settings);
 
 } // namespace core

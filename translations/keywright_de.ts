@@ -348,10 +348,6 @@ Passwörter für Skripte: siehe keywright-cli --help.
         <translation>format: erste Woche des Jahres, 0 (System) oder 1 (Vorgabe) bis 3.</translation>
     </message>
     <message>
-        <source>Print the entropy in bits of the passwords these options make, instead of passwords. A number or date mask may make passwords alike: the figure is then an upper bound, marked &quot;at most&quot;, or, where a sample shows passwords alike, measured from the mask&apos;s texts, marked &quot;about&quot;.</source>
-        <translation>Statt Passwörtern die Entropie der mit diesen Optionen erzeugten Passwörter in Bit ausgeben. Eine Zahlen- oder Datumsmaske kann Passwörter gleich machen: Die Zahl ist dann eine obere Grenze, markiert mit „höchstens“, oder, wo eine Stichprobe gleiche Passwörter zeigt, aus den Texten der Maske gemessen, markiert mit „etwa“.</translation>
-    </message>
-    <message>
         <source>Try a mask: format TEXT MASK.</source>
         <translation>Eine Maske ausprobieren: format TEXT MASK.</translation>
     </message>
@@ -396,10 +392,6 @@ Passwörter für Skripte: siehe keywright-cli --help.
         <translation>ungültige Länge „%1“: ergibt %2, und ein Passwort braucht mindestens 1 Zeichen</translation>
     </message>
     <message>
-        <source>warning: this mask makes different passwords come out alike, so they are weaker than their length suggests (about %1 bits; see --entropy)</source>
-        <translation>Warnung: Mit dieser Maske werden verschiedene Passwörter gleich, sie sind also schwächer, als ihre Länge vermuten lässt (etwa %1 Bit; siehe --entropy)</translation>
-    </message>
-    <message>
         <source>cannot make a password: %1</source>
         <translation>kann kein Passwort erzeugen: %1</translation>
     </message>
@@ -426,6 +418,50 @@ Passwörter für Skripte: siehe keywright-cli --help.
     <message>
         <source>cannot write the output: %1</source>
         <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Print the entropy in bits of the passwords these options make, instead of passwords. A number or date mask may make passwords alike: the figure is then counted from what the mask can show, marked &quot;about&quot;, or an upper bound, marked &quot;at most&quot;.</source>
+        <translation>Statt Passwörtern die Entropie der mit diesen Optionen erzeugten Passwörter in Bit ausgeben. Eine Zahlen- oder Datumsmaske kann Passwörter gleich machen: Die Zahl wird dann aus dem gezählt, was die Maske zeigen kann, markiert mit „etwa“, oder ist eine obere Grenze, markiert mit „höchstens“.</translation>
+    </message>
+    <message>
+        <source>the mask shows at most %1 different texts</source>
+        <translation>die Maske zeigt höchstens %1 verschiedene Texte</translation>
+    </message>
+    <message>
+        <source>the mask rounds the number to multiples of %1</source>
+        <translation>die Maske rundet die Zahl auf Vielfache von %1</translation>
+    </message>
+    <message>
+        <source>the mask shows at most %1 significant digits</source>
+        <translation>die Maske zeigt höchstens %1 signifikante Ziffern</translation>
+    </message>
+    <message>
+        <source>a body read as a number keeps at most 17 significant digits</source>
+        <translation>ein als Zahl gelesener Rumpf behält höchstens 17 signifikante Ziffern</translation>
+    </message>
+    <message>
+        <source>the mask shows only part of the date</source>
+        <translation>die Maske zeigt nur einen Teil des Datums</translation>
+    </message>
+    <message>
+        <source>bodies that spell the same number differently, such as 000 and 0E0, come out alike</source>
+        <translation>Rümpfe, die dieselbe Zahl verschieden schreiben, etwa 000 und 0E0, werden gleich</translation>
+    </message>
+    <message>
+        <source>a body the mask leaves unchanged can match another body&apos;s formatted text</source>
+        <translation>ein Rumpf, den die Maske unverändert lässt, kann dem formatierten Text eines anderen gleichen</translation>
+    </message>
+    <message>
+        <source>warning: this mask can make different passwords come out alike: %1; they are weaker than their length suggests (%2; see --entropy)</source>
+        <translation>Warnung: Mit dieser Maske können verschiedene Passwörter gleich werden: %1; sie sind schwächer, als ihre Länge vermuten lässt (%2; siehe --entropy)</translation>
+    </message>
+    <message>
+        <source>the mask can turn a password into an empty text; choose a mask that always shows something</source>
+        <translation>die Maske kann ein Passwort zu einem leeren Text machen; wählen Sie eine Maske, die immer etwas zeigt</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genug Speicher</translation>
     </message>
 </context>
 </TS>

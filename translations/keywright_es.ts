@@ -348,10 +348,6 @@ Para contraseñas en scripts, véase keywright-cli --help.
         <translation>format: primera semana del año, 0 (sistema) o 1 (por defecto) a 3.</translation>
     </message>
     <message>
-        <source>Print the entropy in bits of the passwords these options make, instead of passwords. A number or date mask may make passwords alike: the figure is then an upper bound, marked &quot;at most&quot;, or, where a sample shows passwords alike, measured from the mask&apos;s texts, marked &quot;about&quot;.</source>
-        <translation>Mostrar la entropía en bits de las contraseñas que crean estas opciones, en lugar de las contraseñas. Una máscara de número o fecha puede hacer iguales las contraseñas: la cifra es entonces una cota superior, marcada «como mucho», o, si una muestra presenta contraseñas iguales, medida a partir de los textos de la máscara, marcada «unos».</translation>
-    </message>
-    <message>
         <source>Try a mask: format TEXT MASK.</source>
         <translation>Probar una máscara: format TEXT MASK.</translation>
     </message>
@@ -396,10 +392,6 @@ Para contraseñas en scripts, véase keywright-cli --help.
         <translation>longitud no válida «%1»: vale %2, y una contraseña necesita al menos 1 carácter</translation>
     </message>
     <message>
-        <source>warning: this mask makes different passwords come out alike, so they are weaker than their length suggests (about %1 bits; see --entropy)</source>
-        <translation>aviso: esta máscara hace que contraseñas distintas salgan iguales, así que son más débiles de lo que sugiere su longitud (unos %1 bits; vea --entropy)</translation>
-    </message>
-    <message>
         <source>cannot make a password: %1</source>
         <translation>no se puede crear una contraseña: %1</translation>
     </message>
@@ -426,6 +418,50 @@ Para contraseñas en scripts, véase keywright-cli --help.
     <message>
         <source>cannot write the output: %1</source>
         <translation>no se puede escribir la salida: %1</translation>
+    </message>
+    <message>
+        <source>Print the entropy in bits of the passwords these options make, instead of passwords. A number or date mask may make passwords alike: the figure is then counted from what the mask can show, marked &quot;about&quot;, or an upper bound, marked &quot;at most&quot;.</source>
+        <translation>Mostrar la entropía en bits de las contraseñas que dan estas opciones, en lugar de contraseñas. Una máscara de número o de fecha puede hacer iguales las contraseñas: la cifra se cuenta entonces a partir de lo que la máscara puede mostrar, marcada «unos», o es una cota superior, marcada «como mucho».</translation>
+    </message>
+    <message>
+        <source>the mask shows at most %1 different texts</source>
+        <translation>la máscara muestra como mucho %1 textos distintos</translation>
+    </message>
+    <message>
+        <source>the mask rounds the number to multiples of %1</source>
+        <translation>la máscara redondea el número a múltiplos de %1</translation>
+    </message>
+    <message>
+        <source>the mask shows at most %1 significant digits</source>
+        <translation>la máscara muestra como mucho %1 cifras significativas</translation>
+    </message>
+    <message>
+        <source>a body read as a number keeps at most 17 significant digits</source>
+        <translation>un cuerpo leído como número conserva como mucho 17 cifras significativas</translation>
+    </message>
+    <message>
+        <source>the mask shows only part of the date</source>
+        <translation>la máscara solo muestra una parte de la fecha</translation>
+    </message>
+    <message>
+        <source>bodies that spell the same number differently, such as 000 and 0E0, come out alike</source>
+        <translation>los cuerpos que escriben el mismo número de otra forma, como 000 y 0E0, salen iguales</translation>
+    </message>
+    <message>
+        <source>a body the mask leaves unchanged can match another body&apos;s formatted text</source>
+        <translation>un cuerpo que la máscara deja igual puede coincidir con el texto formateado de otro</translation>
+    </message>
+    <message>
+        <source>warning: this mask can make different passwords come out alike: %1; they are weaker than their length suggests (%2; see --entropy)</source>
+        <translation>aviso: esta máscara puede hacer que contraseñas distintas salgan iguales: %1; son más débiles de lo que sugiere su longitud (%2; véase --entropy)</translation>
+    </message>
+    <message>
+        <source>the mask can turn a password into an empty text; choose a mask that always shows something</source>
+        <translation>la máscara puede convertir una contraseña en un texto vacío; elija una máscara que siempre muestre algo</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
     </message>
 </context>
 </TS>

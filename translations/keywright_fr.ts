@@ -348,10 +348,6 @@ Pour des mots de passe dans des scripts, voir keywright-cli --help.
         <translation>format : première semaine de l&apos;année, 0 (système) ou 1 (par défaut) à 3.</translation>
     </message>
     <message>
-        <source>Print the entropy in bits of the passwords these options make, instead of passwords. A number or date mask may make passwords alike: the figure is then an upper bound, marked &quot;at most&quot;, or, where a sample shows passwords alike, measured from the mask&apos;s texts, marked &quot;about&quot;.</source>
-        <translation>Afficher l&apos;entropie en bits des mots de passe créés avec ces options, au lieu des mots de passe. Un masque de nombre ou de date peut rendre des mots de passe identiques : le chiffre est alors une borne supérieure, marquée « au plus », ou, si un échantillon montre des mots de passe identiques, mesuré sur les textes du masque, marqué « environ ».</translation>
-    </message>
-    <message>
         <source>Try a mask: format TEXT MASK.</source>
         <translation>Essayer un masque : format TEXT MASK.</translation>
     </message>
@@ -396,10 +392,6 @@ Pour des mots de passe dans des scripts, voir keywright-cli --help.
         <translation>longueur non valide « %1 » : vaut %2, et un mot de passe compte au moins 1 caractère</translation>
     </message>
     <message>
-        <source>warning: this mask makes different passwords come out alike, so they are weaker than their length suggests (about %1 bits; see --entropy)</source>
-        <translation>avertissement : ce masque rend identiques des mots de passe différents, ils sont donc plus faibles que leur longueur ne le laisse croire (environ %1 bits ; voir --entropy)</translation>
-    </message>
-    <message>
         <source>cannot make a password: %1</source>
         <translation>impossible de créer un mot de passe : %1</translation>
     </message>
@@ -426,6 +418,50 @@ Pour des mots de passe dans des scripts, voir keywright-cli --help.
     <message>
         <source>cannot write the output: %1</source>
         <translation>impossible d&apos;écrire la sortie : %1</translation>
+    </message>
+    <message>
+        <source>Print the entropy in bits of the passwords these options make, instead of passwords. A number or date mask may make passwords alike: the figure is then counted from what the mask can show, marked &quot;about&quot;, or an upper bound, marked &quot;at most&quot;.</source>
+        <translation>Afficher l’entropie en bits des mots de passe que donnent ces options, au lieu de mots de passe. Un masque de nombre ou de date peut rendre des mots de passe identiques : le chiffre est alors compté d’après ce que le masque peut afficher, marqué « environ », ou une borne supérieure, marquée « au plus ».</translation>
+    </message>
+    <message>
+        <source>the mask shows at most %1 different texts</source>
+        <translation>le masque affiche au plus %1 textes différents</translation>
+    </message>
+    <message>
+        <source>the mask rounds the number to multiples of %1</source>
+        <translation>le masque arrondit le nombre à des multiples de %1</translation>
+    </message>
+    <message>
+        <source>the mask shows at most %1 significant digits</source>
+        <translation>le masque affiche au plus %1 chiffres significatifs</translation>
+    </message>
+    <message>
+        <source>a body read as a number keeps at most 17 significant digits</source>
+        <translation>un corps lu comme un nombre garde au plus 17 chiffres significatifs</translation>
+    </message>
+    <message>
+        <source>the mask shows only part of the date</source>
+        <translation>le masque n’affiche qu’une partie de la date</translation>
+    </message>
+    <message>
+        <source>bodies that spell the same number differently, such as 000 and 0E0, come out alike</source>
+        <translation>des corps qui écrivent le même nombre autrement, comme 000 et 0E0, donnent le même résultat</translation>
+    </message>
+    <message>
+        <source>a body the mask leaves unchanged can match another body&apos;s formatted text</source>
+        <translation>un corps que le masque laisse tel quel peut égaler le texte mis en forme d’un autre</translation>
+    </message>
+    <message>
+        <source>warning: this mask can make different passwords come out alike: %1; they are weaker than their length suggests (%2; see --entropy)</source>
+        <translation>avertissement : ce masque peut rendre identiques des mots de passe différents : %1 ; ils sont plus faibles que leur longueur ne le laisse croire (%2 ; voir --entropy)</translation>
+    </message>
+    <message>
+        <source>the mask can turn a password into an empty text; choose a mask that always shows something</source>
+        <translation>le masque peut réduire un mot de passe à un texte vide ; choisissez un masque qui affiche toujours quelque chose</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
     </message>
 </context>
 </TS>

@@ -137,6 +137,14 @@ private slots:
                        .arg(length, value);
         QTest::newRow("entropy of an empty body")
             << QStringList{"--entropy", "-l", "0"} << "invalid length \"0\": reads as 0";
+        // A mask that shows some body as nothing would print an empty line as a password.
+        for (const char* mask : {",", ";", "\\", "\"\"", "#", "#,;;0"})
+            QTest::addRow("empty text from mask %s", mask)
+                << QStringList{"-t", "digits", "-l", "8", "-m", mask}
+                << "the mask can turn a password into an empty text";
+        QTest::newRow("entropy of a mask that can be empty")
+            << QStringList{"--entropy", "-t", "digits", "-m", "#"}
+            << "the mask can turn a password into an empty text";
         // What was typed comes back escaped: one line, no control sequence for the terminal.
         QTest::newRow("line feed in the type")
             << QStringList{"-t", "letters\nkeywright-cli: all good"}
@@ -209,8 +217,10 @@ private slots:
             << QStringList{"-l", "12", "-m", "@@@@-@@@@-@@@@"} << "65.63 bits";
         QTest::newRow("upper-case mask") << QStringList{"-l", "12", "-m", ">"} << "60.13 bits";
         QTest::newRow("digits") << QStringList{"-l", "8", "-t", "digits"} << "26.58 bits";
-        QTest::newRow("number mask")
-            << QStringList{"-l", "8", "-t", "digits", "-m", "0.00"} << "at most 26.58 bits";
+        QTest::newRow("number mask keeps every body")
+            << QStringList{"-l", "8", "-t", "digits", "-m", "0.00"} << "26.58 bits";
+        QTest::newRow("date mask on letters")
+            << QStringList{"-t", "letters", "-m", "dd"} << "33.20 bits";
     }
     void entropy() {
         QFETCH(QStringList, arguments);
@@ -221,31 +231,42 @@ private slots:
         QCOMPARE(run.lines, QStringList{expected});
     }
 
-    // A mask that gives different bodies the same text (a constant, a day of the month, a number
-    // that reads as zero) is said once on standard error, and --entropy states what the mask's
-    // own texts are worth, never the body's.
+    // A mask that gives different bodies the same text is said once on standard error, with
+    // why, and --entropy states what the mask's own texts are worth, never the body's.
     void alikeMasks_data() {
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("why");
         QTest::addColumn<QString>("strength");
         QTest::newRow("Yes/No on digits")
-            << QStringList{"-t", "digits", "-l", "8", "-m", "Yes/No"} << "^about 0\\.00 bits$";
-        QTest::newRow("a constant")
-            << QStringList{"-t", "digits", "-m", "x"} << "^about 0\\.00 bits$";
+            << QStringList{"-t", "digits", "-l", "8", "-m", "Yes/No"} << "at most 2 different texts"
+            << "^at most 0\\.00 bits$";
         QTest::newRow("day of the month")
-            << QStringList{"-t", "digits", "-m", "dd"} << "^about 4\\.9[0-9] bits$";
-        QTest::newRow("bodies that read as zero")
-            << QStringList{"-m", "0-0"}
-            << "^about (31\\.[0-9]{2}|32\\.[0-4][0-9]|32\\.5[0-7]) bits$";
+            << QStringList{"-t", "digits", "-m", "dd"} << "only part of the date"
+            << "^at most 4\\.9[0-9] bits$";
+        QTest::newRow("thousands scaled away")
+            << QStringList{"-t", "digits", "-l", "10", "-m", "0,"} << "multiples of 1,000"
+            << "^about 23\\.25 bits$";
+        QTest::newRow("seven significant digits")
+            << QStringList{"-t", "digits", "-l", "20", "-m", "0.000000E+00"}
+            << "at most 7 significant digits"
+            << "^at most 2[34]\\.[0-9]{2} bits$";
+        QTest::newRow("what a double keeps")
+            << QStringList{"-t", "digits", "-l", "20", "-m", "0"} << "17 significant digits"
+            << "^about 5[34]\\.[0-9]{2} bits$";
+        QTest::newRow("bodies that read as zero") << QStringList{"-m", "0-0"} << "000 and 0E0"
+                                                  << "^at most 32\\.57 bits$";
     }
     void alikeMasks() {
         QFETCH(QStringList, arguments);
+        QFETCH(QString, why);
         QFETCH(QString, strength);
         const Run run = runCli(arguments + QStringList{"-n", "50"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.lines.size(), 50);
-        QVERIFY2(run.errors.startsWith("keywright-cli: warning: this mask makes different "
+        QVERIFY2(run.errors.startsWith("keywright-cli: warning: this mask can make different "
                                        "passwords come out alike"),
                  qPrintable(run.errors));
+        QVERIFY2(run.errors.contains(why), qPrintable(run.errors));
         QCOMPARE(run.errors.count(u'\n'), 1);
         const Run measured = runCli(QStringList{"--entropy"} + arguments);
         QCOMPARE(measured.exitCode, 0);
