@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "AppInfo.h"
+#include "ErrorText.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -49,6 +50,22 @@ std::optional<quint64> positiveWhole(const QString& text) {
 }
 
 } // namespace
+
+std::optional<QString> undecodableArgument(const QList<QByteArray>& arguments) {
+    for (qsizetype index = 1; index < arguments.size(); ++index) {
+        const QByteArray& argument = arguments[index];
+        for (qsizetype i = 0; i < argument.size();) {
+            const qsizetype length = utf8SequenceLength(QByteArrayView(argument).sliced(i));
+            if (length == 0)
+                return QCoreApplication::translate("keywright-cli",
+                                                   "argument %1 is not UTF-8 text: \"%2\"")
+                    .arg(index)
+                    .arg(printableBytes(argument));
+            i += length;
+        }
+    }
+    return std::nullopt;
+}
 
 Request parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;

@@ -427,5 +427,9 @@ Passwörter für Skripte: siehe keywright-cli --help.
         <source>cannot write the output: %1</source>
         <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
     </message>
+    <message>
+        <source>argument %1 is not UTF-8 text: &quot;%2&quot;</source>
+        <translation>Argument %1 ist kein UTF-8-Text: „%2“</translation>
+    </message>
 </context>
 </TS>

@@ -427,5 +427,9 @@ Para contraseñas en scripts, véase keywright-cli --help.
         <source>cannot write the output: %1</source>
         <translation>no se puede escribir la salida: %1</translation>
     </message>
+    <message>
+        <source>argument %1 is not UTF-8 text: &quot;%2&quot;</source>
+        <translation>el argumento %1 no es texto UTF-8: «%2»</translation>
+    </message>
 </context>
 </TS>

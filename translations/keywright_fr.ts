@@ -427,5 +427,9 @@ Pour des mots de passe dans des scripts, voir keywright-cli --help.
         <source>cannot write the output: %1</source>
         <translation>impossible d&apos;écrire la sortie : %1</translation>
     </message>
+    <message>
+        <source>argument %1 is not UTF-8 text: &quot;%2&quot;</source>
+        <translation>l&apos;argument %1 n&apos;est pas du texte UTF-8 : « %2 »</translation>
+    </message>
 </context>
 </TS>

@@ -169,6 +169,27 @@ private slots:
                      qPrintable(run.errors));
     }
 
+    // Bytes that are not UTF-8 are refused, under any locale, rather than replaced.
+    void undecodableArgument_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("UTF-8 locale") << "C.UTF-8";
+        QTest::newRow("C locale") << "C";
+    }
+    void undecodableArgument() {
+        QFETCH(QString, locale);
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LC_ALL", locale);
+        process.setProcessEnvironment(environment);
+        process.start("/bin/sh", {"-c", R"sh(exec "$0" -l 8 -p "$(printf 'a\377')")sh",
+                                  QStringLiteral(KEYWRIGHT_CLI_PATH)});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 2);
+        QCOMPARE(process.readAllStandardOutput(), QByteArray());
+        QCOMPARE(process.readAllStandardError(),
+                 QByteArray("keywright-cli: argument 4 is not UTF-8 text: \"a\\xFF\"\n"));
+    }
+
     void format_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("mask");
