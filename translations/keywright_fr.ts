@@ -364,14 +364,6 @@ Pour des mots de passe dans des scripts, voir keywright-cli --help.
         <translation>format attend exactement deux arguments : TEXT MASK</translation>
     </message>
     <message>
-        <source>invalid first day of week &quot;%1&quot;</source>
-        <translation>premier jour de la semaine non valide « %1 »</translation>
-    </message>
-    <message>
-        <source>invalid first week of year &quot;%1&quot;</source>
-        <translation>première semaine de l&apos;année non valide « %1 »</translation>
-    </message>
-    <message>
         <source>invalid type &quot;%1&quot;: use letters, digits or mixed</source>
         <translation>type non valide « %1 » : indiquez letters, digits ou mixed</translation>
     </message>
@@ -430,6 +422,22 @@ Pour des mots de passe dans des scripts, voir keywright-cli --help.
     <message>
         <source>argument %1 is not UTF-8 text: &quot;%2&quot;</source>
         <translation>l&apos;argument %1 n&apos;est pas du texte UTF-8 : « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to format</source>
+        <translation>%1 ne s&apos;applique pas à format</translation>
+    </message>
+    <message>
+        <source>%1 applies only to format</source>
+        <translation>%1 ne s&apos;applique qu&apos;à format</translation>
+    </message>
+    <message>
+        <source>invalid first day of week &quot;%1&quot;: use a whole number from 0 to 7</source>
+        <translation>premier jour de la semaine non valide « %1 » : indiquez un nombre entier de 0 à 7</translation>
+    </message>
+    <message>
+        <source>invalid first week of year &quot;%1&quot;: use a whole number from 0 to 3</source>
+        <translation>première semaine de l&apos;année non valide « %1 » : indiquez un nombre entier de 0 à 3</translation>
     </message>
 </context>
 </TS>
