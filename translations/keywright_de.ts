@@ -172,7 +172,7 @@ Kopieren Sie die Adresse in einen Webbrowser oder wählen Sie in den Systemeinst
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>Ü&amp;ber</translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>About Norvik Password Generator</source>

@@ -114,6 +114,28 @@ class TestMainWindowLanguages : public QObject {
         return faults;
     }
 
+    // Access keys used twice among a window's controls.
+    static QStringList repeatedAccessKeys(QWidget* window) {
+        QMap<QString, QString> owners;
+        QStringList faults;
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            QString text;
+            if (auto* button = qobject_cast<QAbstractButton*>(control))
+                text = button->text();
+            else if (auto* frame = qobject_cast<QGroupBox*>(control))
+                text = frame->title();
+            else if (auto* label = qobject_cast<QLabel*>(control); label && label->buddy())
+                text = label->text();
+            const QString key = QKeySequence::mnemonic(text).toString();
+            if (key.isEmpty() || !control->isVisibleTo(window))
+                continue;
+            if (owners.contains(key))
+                faults << key + QStringLiteral(": ") + owners[key] + QStringLiteral(", ") + text;
+            owners[key] = text;
+        }
+        return faults;
+    }
+
 private slots:
     void initTestCase() {
         MainWindowWorld world;
@@ -156,6 +178,22 @@ private slots:
 
         const QStringList faults = misplaced(world.window, controls(world.window));
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u", ")));
+    }
+
+    // No access key is used twice in a window: each presses one control.
+    void accessKeysAreUnique_data() { languages(); }
+    void accessKeysAreUnique() {
+        QFETCH(QString, locale);
+        const QList<QTranslator*> translators = install(locale);
+        const auto removeTranslators = qScopeGuard([&] { uninstall(translators); });
+        MainWindowWorld world;
+        world.open();
+        QStringList faults = repeatedAccessKeys(world.window);
+        AboutWorld aboutWorld;
+        ui::frmAbout dialog(aboutWorld.services);
+        dialog.show();
+        faults += repeatedAccessKeys(&dialog);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; ")));
     }
 
     // The About dialog's buttons and texts fit too.
