@@ -59,6 +59,13 @@
     </message>
 </context>
 <context>
+    <name>SystemInformation</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Systeminformationen sind derzeit nicht verfügbar</translation>
+    </message>
+</context>
+<context>
     <name>WebLink</name>
     <message>
         <source>No web browser could be started for this address:

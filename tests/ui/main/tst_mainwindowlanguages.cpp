@@ -196,6 +196,22 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; ")));
     }
 
+    // The box that says System Info cannot start speaks the language too.
+    void systemInfoMessageIsTranslated_data() { languages(); }
+    void systemInfoMessageIsTranslated() {
+        QFETCH(QString, locale);
+        QFETCH(bool, translated);
+        const QList<QTranslator*> translators = install(locale);
+        const auto removeTranslators = qScopeGuard([&] { uninstall(translators); });
+        AboutWorld world; // no tool registered
+        ui::frmAbout dialog(world.services);
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->click();
+        QCOMPARE(world.boxes.shown.size(), 1);
+        QCOMPARE(world.boxes.shown[0].prompt ==
+                     QStringLiteral("System Information Is Unavailable At This Time"),
+                 !translated);
+    }
+
     // The About dialog's buttons and texts fit too.
     void aboutDialogFits_data() { languages(); }
     void aboutDialogFits() {
