@@ -1,6 +1,7 @@
 #include "WidgetMessageBoxes.h"
 
 #include "AppInfo.h"
+#include "ProgramIcon.h"
 
 namespace ui {
 namespace {
@@ -27,6 +28,7 @@ std::unique_ptr<QMessageBox> WidgetMessageBoxes::build(const QString& prompt, in
     auto box = std::make_unique<QMessageBox>(
         iconOf(style), title.isEmpty() ? QString::fromUtf8(runtime::app::kTitle) : title, prompt,
         QMessageBox::Ok);
+    box->setWindowIcon(programIcon());
     box->setTextFormat(Qt::PlainText);
     // What a box says can be selected and copied, as on Windows (an address, an error).
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
