@@ -6,6 +6,7 @@
 #include "KeywrightApplication.h"
 #include "MessageDisplay.h"
 #include "OverrideBusyPointer.h"
+#include "ProgramIcon.h"
 #include "StandardDescriptors.h"
 #include "StartupOptions.h"
 #include "SystemRandomSource.h"
@@ -58,6 +59,8 @@ int main(int argc, char* argv[]) {
     app::KeywrightApplication application(argc, argv);
     installTranslations(application);
     QGuiApplication::setDesktopFileName(QStringLiteral(KEYWRIGHT_APP_ID));
+    // Every window, Qt's own included, carries the program's icon.
+    QApplication::setWindowIcon(ui::programIcon());
     ui::WidgetMessageBoxes boxes;
     platform::OverrideBusyPointer pointer;
     ui::MessageDisplay messages;

@@ -3,9 +3,12 @@
 #include <QCoreApplication>
 
 #include "AppInfo.h"
+#include "ErrorText.h"
 
 #include <QCommandLineParser>
-#include <QRegularExpression>
+
+#include <algorithm>
+#include <limits>
 
 namespace cli {
 namespace {
@@ -37,18 +40,35 @@ std::optional<qint16> caseFromName(const QString& name) {
     return std::nullopt;
 }
 
-std::optional<quint64> positiveWhole(const QString& text) {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
-    if (!digits.match(text).hasMatch())
+// The one rule for the number options: ASCII digits only, nothing around them, within a range.
+std::optional<quint64> wholeNumber(const QString& text, quint64 least, quint64 most) {
+    if (text.isEmpty() ||
+        !std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return std::nullopt;
     bool ok = false;
     const quint64 value = text.toULongLong(&ok);
-    if (!ok || value == 0)
+    if (!ok || value < least || value > most)
         return std::nullopt;
     return value;
 }
 
 } // namespace
+
+std::optional<QString> undecodableArgument(const QList<QByteArray>& arguments) {
+    for (qsizetype index = 1; index < arguments.size(); ++index) {
+        const QByteArray& argument = arguments[index];
+        for (qsizetype i = 0; i < argument.size();) {
+            const qsizetype length = utf8SequenceLength(QByteArrayView(argument).sliced(i));
+            if (length == 0)
+                return QCoreApplication::translate("keywright-cli",
+                                                   "argument %1 is not UTF-8 text: \"%2\"")
+                    .arg(index)
+                    .arg(printableBytes(argument));
+            i += length;
+        }
+    }
+    return std::nullopt;
+}
 
 Request parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -133,28 +153,45 @@ Request parseCommandLine(const QStringList& arguments) {
     }
 
     const QStringList positional = parser.positionalArguments();
-    if (!positional.isEmpty()) {
-        if (positional.first() != u"format")
-            return error(QCoreApplication::translate("keywright-cli", "unknown command \"%1\"")
-                             .arg(positional.first()));
-        if (positional.size() != 3)
-            return error(QCoreApplication::translate(
-                "keywright-cli", "format takes exactly two arguments: TEXT MASK"));
+    const bool formatting = !positional.isEmpty();
+    if (formatting && positional.first() != u"format")
+        return error(QCoreApplication::translate("keywright-cli", "unknown command \"%1\"")
+                         .arg(positional.first()));
+    if (formatting && positional.size() != 3)
+        return error(QCoreApplication::translate("keywright-cli",
+                                                 "format takes exactly two arguments: TEXT MASK"));
+    // An option that does not apply to what is asked is refused rather than ignored.
+    for (const QCommandLineOption* option :
+         {&length, &type, &letterCase, &prefix, &suffix, &mask, &count, &entropy}) {
+        if (formatting && parser.isSet(*option))
+            return error(QCoreApplication::translate("keywright-cli", "%1 does not apply to format")
+                             .arg(QStringLiteral("--") + option->names().constLast()));
+    }
+    for (const QCommandLineOption* option : {&firstDay, &firstWeek}) {
+        if (!formatting && parser.isSet(*option))
+            return error(QCoreApplication::translate("keywright-cli", "%1 applies only to format")
+                             .arg(QStringLiteral("--") + option->names().constLast()));
+    }
+
+    if (formatting) {
         Request request;
         request.kind = Request::Kind::FormatText;
         request.text = positional[1];
         request.mask = positional[2];
-        bool ok = false;
-        request.firstDayOfWeek = parser.value(firstDay).toInt(&ok);
-        if (!ok)
-            return error(
-                QCoreApplication::translate("keywright-cli", "invalid first day of week \"%1\"")
-                    .arg(parser.value(firstDay)));
-        request.firstWeekOfYear = parser.value(firstWeek).toInt(&ok);
-        if (!ok)
-            return error(
-                QCoreApplication::translate("keywright-cli", "invalid first week of year \"%1\"")
-                    .arg(parser.value(firstWeek)));
+        const auto day = wholeNumber(parser.value(firstDay), 0, 7);
+        if (!day)
+            return error(QCoreApplication::translate(
+                             "keywright-cli",
+                             "invalid first day of week \"%1\": use a whole number from 0 to 7")
+                             .arg(parser.value(firstDay)));
+        const auto week = wholeNumber(parser.value(firstWeek), 0, 3);
+        if (!week)
+            return error(QCoreApplication::translate(
+                             "keywright-cli",
+                             "invalid first week of year \"%1\": use a whole number from 0 to 3")
+                             .arg(parser.value(firstWeek)));
+        request.firstDayOfWeek = static_cast<int>(*day);
+        request.firstWeekOfYear = static_cast<int>(*week);
         return request;
     }
 
@@ -175,7 +212,8 @@ Request parseCommandLine(const QStringList& arguments) {
     request.settings.prefix = parser.value(prefix);
     request.settings.suffix = parser.value(suffix);
     request.settings.mask = parser.value(mask);
-    const auto chosenCount = positiveWhole(parser.value(count));
+    const auto chosenCount =
+        wholeNumber(parser.value(count), 1, std::numeric_limits<quint64>::max());
     if (!chosenCount)
         return error(QCoreApplication::translate(
                          "keywright-cli", "invalid count \"%1\": use a positive whole number")

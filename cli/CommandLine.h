@@ -2,6 +2,8 @@
 
 #include "GenerationSettings.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -23,5 +25,9 @@ struct Request {
 
 // Reads the arguments (the program name first).
 Request parseCommandLine(const QStringList& arguments);
+
+// The error line for the first argument after the program name that is not UTF-8 text, already
+// escaped for the terminal; nothing when every argument is.
+std::optional<QString> undecodableArgument(const QList<QByteArray>& arguments);
 
 } // namespace cli

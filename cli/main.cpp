@@ -150,8 +150,17 @@ int main(int argc, char* argv[]) {
         return kOutputError;
     // A closed pipe shows as a failed write, not as a signal.
     std::signal(SIGPIPE, SIG_IGN);
+    // The arguments as given, before Qt reads them as text with a replacement for what is not
+    // UTF-8: such an argument is refused, not taken for other text.
+    QList<QByteArray> rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments.append(QByteArray(argv[i]));
     QCoreApplication app(argc, argv);
     installTranslations(app);
+    if (const auto undecodable = cli::undecodableArgument(rawArguments)) {
+        printLine(stderr, QStringLiteral("keywright-cli: ") + *undecodable);
+        return kUsageError;
+    }
     // Memory that cannot be had (a huge mask or count on a small machine) ends with one line.
     try {
         const cli::Request request = cli::parseCommandLine(QCoreApplication::arguments());

@@ -7,6 +7,7 @@
 #include "RuntimeError.h"
 #include "StringOps.h"
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 
 #include <algorithm>
@@ -89,7 +90,8 @@ void StartSysInfo(const PlatformServices& services, const ShowMessageBox& showMe
     } catch (const runtime::RuntimeError&) {
         // Reported below like any other way of not finding the tool.
     }
-    showMessageBox(QString::fromLatin1(kSystemInformationUnavailable), kOkOnly);
+    showMessageBox(QCoreApplication::translate("SystemInformation", kSystemInformationUnavailable),
+                   kOkOnly);
 }
 
 } // namespace platform

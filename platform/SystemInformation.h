@@ -3,6 +3,7 @@
 #include "RegistryReader.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <functional>
 
@@ -14,8 +15,9 @@ struct PlatformServices;
 // title, and waits for it to close.
 using ShowMessageBox = std::function<void(const QString& text, int style)>;
 
+// The message when the tool cannot be started, in English; shown in the user's language.
 inline constexpr char kSystemInformationUnavailable[] =
-    "System Information Is Unavailable At This Time";
+    QT_TRANSLATE_NOOP("SystemInformation", "System Information Is Unavailable At This Time");
 
 // Reads one registry value, opened for reading only, as text: a text value (type 1) as it is
 // stored, without one trailing NUL; a 32-bit number (type 4) as its decimal digits; any other

@@ -3,6 +3,7 @@
 # a number of seconds. New corpus entries go to the build directory; the committed corpus in
 # fuzz/corpus/ is only read (copy a find there by hand when it is worth keeping).
 # Usage: scripts/fuzz.sh [--long] [SECONDS] [TARGET...]
+#        scripts/fuzz.sh --help    print this text and nothing else
 #   targets: the directories of fuzz/corpus (format conversions compose_password ...)
 #   --long: inputs of up to 256 KiB from the first run on (-max_len, -len_control=0), each one
 #           allowed KEYWRIGHT_FUZZ_TIMEOUT seconds (default 3): a linear scan of 256 KiB takes
@@ -12,12 +13,29 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
+
+# The comment above, from "Usage" on, is the help text.
+usage() {
+    sed -n '/^# Usage:/,/^# Environment:/s/^# \{0,1\}//p' "$0"
+}
+case "${1:-}" in
+-h | --help)
+    usage
+    exit 0
+    ;;
+esac
+
 long=false
 if [ "${1:-}" = --long ]; then
     long=true
     shift
 fi
 seconds=${1:-60}
+if ! [[ "$seconds" =~ ^[0-9]+$ ]]; then
+    echo "fuzz.sh: not a number of seconds: $seconds" >&2
+    usage >&2
+    exit 2
+fi
 [ "$#" -gt 0 ] && shift
 build=${KEYWRIGHT_FUZZ_BUILD:-$root/build-fuzz}
 jobs=${KEYWRIGHT_FUZZ_JOBS:-2}
@@ -28,6 +46,13 @@ if [ "${#targets[@]}" -eq 0 ]; then
         targets+=("$(basename "$corpus")")
     done
 fi
+for target in "${targets[@]}"; do
+    if [ ! -d "$root/fuzz/corpus/$target" ]; then
+        echo "fuzz.sh: no such target: $target" >&2
+        usage >&2
+        exit 2
+    fi
+done
 
 "$root/scripts/deps.sh" clang-14 libclang-rt-14-dev
 

@@ -59,6 +59,13 @@
     </message>
 </context>
 <context>
+    <name>SystemInformation</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Systeminformationen sind derzeit nicht verfügbar</translation>
+    </message>
+</context>
+<context>
     <name>WebLink</name>
     <message>
         <source>No web browser could be started for this address:
@@ -172,7 +179,7 @@ Kopieren Sie die Adresse in einen Webbrowser oder wählen Sie in den Systemeinst
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>Ü&amp;ber</translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>About Norvik Password Generator</source>
@@ -360,14 +367,6 @@ Passwörter für Skripte: siehe keywright-cli --help.
         <translation>format erwartet genau zwei Argumente: TEXT MASK</translation>
     </message>
     <message>
-        <source>invalid first day of week &quot;%1&quot;</source>
-        <translation>ungültiger erster Wochentag „%1“</translation>
-    </message>
-    <message>
-        <source>invalid first week of year &quot;%1&quot;</source>
-        <translation>ungültige erste Jahreswoche „%1“</translation>
-    </message>
-    <message>
         <source>invalid type &quot;%1&quot;: use letters, digits or mixed</source>
         <translation>ungültige Zeichenart „%1“: letters, digits oder mixed angeben</translation>
     </message>
@@ -458,6 +457,26 @@ Passwörter für Skripte: siehe keywright-cli --help.
     <message>
         <source>the mask can turn a password into an empty text; choose a mask that always shows something</source>
         <translation>die Maske kann ein Passwort zu einem leeren Text machen; wählen Sie eine Maske, die immer etwas zeigt</translation>
+    </message>
+    <message>
+        <source>argument %1 is not UTF-8 text: &quot;%2&quot;</source>
+        <translation>Argument %1 ist kein UTF-8-Text: „%2“</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to format</source>
+        <translation>%1 gilt nicht für format</translation>
+    </message>
+    <message>
+        <source>%1 applies only to format</source>
+        <translation>%1 gilt nur für format</translation>
+    </message>
+    <message>
+        <source>invalid first day of week &quot;%1&quot;: use a whole number from 0 to 7</source>
+        <translation>ungültiger erster Wochentag „%1“: eine ganze Zahl von 0 bis 7 angeben</translation>
+    </message>
+    <message>
+        <source>invalid first week of year &quot;%1&quot;: use a whole number from 0 to 3</source>
+        <translation>ungültige erste Jahreswoche „%1“: eine ganze Zahl von 0 bis 3 angeben</translation>
     </message>
     <message>
         <source>out of memory</source>

@@ -59,6 +59,13 @@
     </message>
 </context>
 <context>
+    <name>SystemInformation</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>La información del sistema no está disponible en este momento</translation>
+    </message>
+</context>
+<context>
     <name>WebLink</name>
     <message>
         <source>No web browser could be started for this address:
@@ -360,14 +367,6 @@ Para contraseñas en scripts, véase keywright-cli --help.
         <translation>format requiere exactamente dos argumentos: TEXT MASK</translation>
     </message>
     <message>
-        <source>invalid first day of week &quot;%1&quot;</source>
-        <translation>primer día de la semana no válido «%1»</translation>
-    </message>
-    <message>
-        <source>invalid first week of year &quot;%1&quot;</source>
-        <translation>primera semana del año no válida «%1»</translation>
-    </message>
-    <message>
         <source>invalid type &quot;%1&quot;: use letters, digits or mixed</source>
         <translation>tipo no válido «%1»: use letters, digits o mixed</translation>
     </message>
@@ -458,6 +457,26 @@ Para contraseñas en scripts, véase keywright-cli --help.
     <message>
         <source>the mask can turn a password into an empty text; choose a mask that always shows something</source>
         <translation>la máscara puede convertir una contraseña en un texto vacío; elija una máscara que siempre muestre algo</translation>
+    </message>
+    <message>
+        <source>argument %1 is not UTF-8 text: &quot;%2&quot;</source>
+        <translation>el argumento %1 no es texto UTF-8: «%2»</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to format</source>
+        <translation>%1 no se aplica a format</translation>
+    </message>
+    <message>
+        <source>%1 applies only to format</source>
+        <translation>%1 solo se aplica a format</translation>
+    </message>
+    <message>
+        <source>invalid first day of week &quot;%1&quot;: use a whole number from 0 to 7</source>
+        <translation>primer día de la semana no válido «%1»: use un número entero de 0 a 7</translation>
+    </message>
+    <message>
+        <source>invalid first week of year &quot;%1&quot;: use a whole number from 0 to 3</source>
+        <translation>primera semana del año no válida «%1»: use un número entero de 0 a 3</translation>
     </message>
     <message>
         <source>out of memory</source>

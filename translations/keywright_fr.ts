@@ -49,13 +49,20 @@
         <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation>Erreur d&apos;exécution &apos;%1&apos; :
+        <translation>Erreur d&apos;exécution &apos;%1&apos;&#xa0;:
 
 %2</translation>
     </message>
     <message>
         <source>The system&apos;s random generator is unavailable</source>
         <translation>Le générateur aléatoire du système n&apos;est pas disponible</translation>
+    </message>
+</context>
+<context>
+    <name>SystemInformation</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
     </message>
 </context>
 <context>
@@ -66,7 +73,7 @@
 %1
 
 Copy the address into a web browser, or choose a default web browser in the system settings.</source>
-        <translation>Aucun navigateur web n&apos;a pu être lancé pour cette adresse :
+        <translation>Aucun navigateur web n&apos;a pu être lancé pour cette adresse&#xa0;:
 
 %1
 
@@ -77,7 +84,7 @@ Copiez l&apos;adresse dans un navigateur web ou choisissez un navigateur par dé
     <name>frmAbout</name>
     <message>
         <source>Norvik Password Generator is a simple software that assist you to generate a strong password. For help on the usage, please click on the following link:</source>
-        <translation>Norvik Password Generator est un logiciel simple qui vous aide à créer un mot de passe robuste. Pour de l&apos;aide sur son utilisation, cliquez sur le lien suivant :</translation>
+        <translation>Norvik Password Generator est un logiciel simple qui vous aide à créer un mot de passe robuste. Pour de l&apos;aide sur son utilisation, cliquez sur le lien suivant&#xa0;:</translation>
     </message>
     <message>
         <source>Specific help on each item on the main window is available by hovering on them. For more help on the Password Mask, see link above</source>
@@ -124,7 +131,7 @@ Copiez l&apos;adresse dans un navigateur web ou choisissez un navigateur par dé
     <name>frmMain</name>
     <message>
         <source>The password made by Generate; read only, select it and copy it</source>
-        <translation>Le mot de passe créé par Générer ; en lecture seule, sélectionnez-le pour le copier</translation>
+        <translation>Le mot de passe créé par Générer&#xa0;; en lecture seule, sélectionnez-le pour le copier</translation>
     </message>
     <message>
         <source>Characters of the password</source>
@@ -160,7 +167,7 @@ Copiez l&apos;adresse dans un navigateur web ou choisissez un navigateur par dé
     </message>
     <message>
         <source>An internal error has occurred during the generating of your password. Please make sure the inputs you have entered is valid. For more help, visit: </source>
-        <translation>Une erreur interne s&apos;est produite lors de la création de votre mot de passe. Vérifiez que vos saisies sont valides. Pour plus d&apos;aide, consultez : </translation>
+        <translation>Une erreur interne s&apos;est produite lors de la création de votre mot de passe. Vérifiez que vos saisies sont valides. Pour plus d&apos;aide, consultez&#xa0;: </translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -224,7 +231,7 @@ Copiez l&apos;adresse dans un navigateur web ou choisissez un navigateur par dé
     </message>
     <message>
         <source>Format of the password. More help, see </source>
-        <translation>Format du mot de passe. Plus d&apos;aide : </translation>
+        <translation>Format du mot de passe. Plus d&apos;aide&#xa0;: </translation>
     </message>
     <message>
         <source>&amp;Generate</source>
@@ -279,10 +286,10 @@ Options:
 Qt&apos;s own options, such as -platform, are accepted too.
 For passwords in scripts, see keywright-cli --help.
 </source>
-        <translation>Utilisation : keywright [options]
-%1 : crée un mot de passe aléatoire à la fois, dans une fenêtre.
+        <translation>Utilisation&#xa0;: keywright [options]
+%1&#xa0;: crée un mot de passe aléatoire à la fois, dans une fenêtre.
 
-Options :
+Options&#xa0;:
   -h, --help     Afficher cette aide et quitter.
   -v, --version  Afficher la version et quitter.
 
@@ -293,7 +300,7 @@ Pour des mots de passe dans des scripts, voir keywright-cli --help.
     <message>
         <source>keywright: cannot write the output
 </source>
-        <translation>keywright : impossible d&apos;écrire la sortie
+        <translation>keywright&#xa0;: impossible d&apos;écrire la sortie
 </translation>
     </message>
 </context>
@@ -358,14 +365,6 @@ Pour des mots de passe dans des scripts, voir keywright-cli --help.
     <message>
         <source>format takes exactly two arguments: TEXT MASK</source>
         <translation>format attend exactement deux arguments : TEXT MASK</translation>
-    </message>
-    <message>
-        <source>invalid first day of week &quot;%1&quot;</source>
-        <translation>premier jour de la semaine non valide « %1 »</translation>
-    </message>
-    <message>
-        <source>invalid first week of year &quot;%1&quot;</source>
-        <translation>première semaine de l&apos;année non valide « %1 »</translation>
     </message>
     <message>
         <source>invalid type &quot;%1&quot;: use letters, digits or mixed</source>
@@ -458,6 +457,26 @@ Pour des mots de passe dans des scripts, voir keywright-cli --help.
     <message>
         <source>the mask can turn a password into an empty text; choose a mask that always shows something</source>
         <translation>le masque peut réduire un mot de passe à un texte vide ; choisissez un masque qui affiche toujours quelque chose</translation>
+    </message>
+    <message>
+        <source>argument %1 is not UTF-8 text: &quot;%2&quot;</source>
+        <translation>l&apos;argument %1 n&apos;est pas du texte UTF-8 : « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to format</source>
+        <translation>%1 ne s&apos;applique pas à format</translation>
+    </message>
+    <message>
+        <source>%1 applies only to format</source>
+        <translation>%1 ne s&apos;applique qu&apos;à format</translation>
+    </message>
+    <message>
+        <source>invalid first day of week &quot;%1&quot;: use a whole number from 0 to 7</source>
+        <translation>premier jour de la semaine non valide « %1 » : indiquez un nombre entier de 0 à 7</translation>
+    </message>
+    <message>
+        <source>invalid first week of year &quot;%1&quot;: use a whole number from 0 to 3</source>
+        <translation>première semaine de l&apos;année non valide « %1 » : indiquez un nombre entier de 0 à 3</translation>
     </message>
     <message>
         <source>out of memory</source>

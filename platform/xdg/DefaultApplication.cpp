@@ -22,6 +22,7 @@ QList<MimeAppsLevel> loadMimeAppsLevels(const QList<XdgPaths::MimeAppsFolder>& f
                 DesktopFile::load(folder.path + u'/' + desktop + QStringLiteral("-mimeapps.list")));
         level.list = DesktopFile::load(folder.path + QStringLiteral("/mimeapps.list"));
         if (folder.applications) {
+            level.olderDefaults = DesktopFile::load(folder.path + QStringLiteral("/defaults.list"));
             level.cache = DesktopFile::load(folder.path + QStringLiteral("/mimeinfo.cache"));
             level.applicationsFolder = applicationsFolders++;
         }
@@ -58,6 +59,8 @@ QString findDefaultApplication(const QString& mimeType, const QList<MimeAppsLeve
                 return id;
         }
         if (QString id = firstInstalled(level.list, kDefaults, 0); !id.isEmpty())
+            return id;
+        if (QString id = firstInstalled(level.olderDefaults, kDefaults, 0); !id.isEmpty())
             return id;
         removeAssociations(level);
     }

@@ -13,10 +13,12 @@ namespace platform {
 
 // What one folder says about default applications: its desktop-specific mimeapps.list files
 // (in the order of the current desktop's names), its mimeapps.list and, in an applications
-// folder, its desktop database (mimeinfo.cache). Missing files are empty.
+// folder, the older defaults.list (its defaults only, after those of mimeapps.list) and its
+// desktop database (mimeinfo.cache). Missing files are empty.
 struct MimeAppsLevel {
     QList<DesktopFile> desktopLists;
     DesktopFile list;
+    DesktopFile olderDefaults;
     DesktopFile cache;
     int applicationsFolder = -1; // its position among the applications folders; -1 for none
 };
@@ -30,8 +32,8 @@ using InstalledFolder = std::function<int(const QString& desktopFileId)>;
 
 // The desktop file id of the application that opens mimeType by default ("" when none does),
 // over the levels in order of importance:
-// 1. the [Default Applications] lists of every level, desktop-specific ones first: the first
-//    installed entry wins;
+// 1. the [Default Applications] lists of every level, desktop-specific ones first and
+//    defaults.list last: the first installed entry wins;
 // 2. failing that, per level, the [Added Associations] of its mimeapps.list, then its desktop
 //    database: again the first installed entry.
 // The [Removed Associations] of a level's mimeapps.list hide an entry from every later level,

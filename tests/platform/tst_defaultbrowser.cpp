@@ -204,6 +204,12 @@ private slots:
         *row("http when no https")
             << with({{"config/mimeapps.list", defaults("x-scheme-handler/http=a.desktop")}}) << none
             << empty << "a.desktop" << empty << opens("a") << same;
+        *row("older defaults.list of a data folder, after its mimeapps.list")
+            << with({{"share1/applications/defaults.list", defaults(https("a.desktop"))},
+                     {"share2/applications/mimeapps.list", defaults(https("c.desktop"))},
+                     {"share1/applications/mimeapps.list", defaults(https("gone.desktop"))}})
+            << none << empty << "a.desktop"
+            << "a.desktop" << opens("a") << same;
         *row("system's https before the user's http")
             << with({{"config/mimeapps.list", defaults("x-scheme-handler/http=a.desktop")},
                      {"etc1/mimeapps.list", defaults(https("c.desktop"))}})

@@ -6,6 +6,7 @@
 #include "MessageBoxes.h"
 #include "NamedControls.h"
 #include "ProgramFont.h"
+#include "ProgramIcon.h"
 #include "SystemInformation.h"
 #include "Twips.h"
 #include "WebAddresses.h"
@@ -49,6 +50,7 @@ frmAbout::frmAbout(const frmAboutServices& services, QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QCoreApplication::translate("frmAbout", "About MyApp"));
     setModal(true);
+    setWindowIcon(programIcon());
     setFont(programFont(8.25));
 
     createControls();

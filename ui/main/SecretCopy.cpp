@@ -104,6 +104,12 @@ void SecretCopy::showContextMenu(const QPoint& globalPosition) {
     if (QAction* copyAction = findCopyAction(*menu)) {
         disconnect(copyAction, &QAction::triggered, nullptr, nullptr);
         connect(copyAction, &QAction::triggered, this, &SecretCopy::copy);
+        // The box may select its text just after the menu opens (a right-click that brings the
+        // focus, whose select-all waits for the mouse press to end): Copy follows the selection.
+        connect(box_, &QLineEdit::selectionChanged, copyAction, [this, copyAction] {
+            copyAction->setEnabled(box_->hasSelectedText() &&
+                                   box_->echoMode() == QLineEdit::Normal);
+        });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(globalPosition);

@@ -1,6 +1,12 @@
 #include "WidgetMessageBoxes.h"
 
 #include "AppInfo.h"
+#include "ProgramIcon.h"
+
+#include <QLabel>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace ui {
 namespace {
@@ -20,6 +26,22 @@ QMessageBox::Icon iconOf(int style) {
     }
 }
 
+// A web address in a prompt begins a line of its own (the space before it becomes a line break),
+// so that the box's word wrapping never breaks it; widest becomes the width of the widest.
+QString addressesOnLinesOfTheirOwn(const QString& prompt, const QFontMetrics& metrics,
+                                   int& widest) {
+    static const QRegularExpression address(QStringLiteral("[a-z][a-z0-9+.-]*://\\S+"));
+    QString shown = prompt;
+    for (auto matches = address.globalMatch(prompt); matches.hasNext();) {
+        const QRegularExpressionMatch match = matches.next();
+        widest = std::max(widest, metrics.horizontalAdvance(match.captured()));
+        const qsizetype before = match.capturedStart() - 1;
+        if (before >= 0 && (shown[before] == u' ' || shown[before] == QChar::Nbsp))
+            shown[before] = u'\n';
+    }
+    return shown;
+}
+
 } // namespace
 
 std::unique_ptr<QMessageBox> WidgetMessageBoxes::build(const QString& prompt, int style,
@@ -27,7 +49,15 @@ std::unique_ptr<QMessageBox> WidgetMessageBoxes::build(const QString& prompt, in
     auto box = std::make_unique<QMessageBox>(
         iconOf(style), title.isEmpty() ? QString::fromUtf8(runtime::app::kTitle) : title, prompt,
         QMessageBox::Ok);
+    box->setWindowIcon(programIcon());
     box->setTextFormat(Qt::PlainText);
+    // An address is never broken: it has a line of its own, at least as wide as it is.
+    if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        int widest = 0;
+        box->setText(addressesOnLinesOfTheirOwn(prompt, label->fontMetrics(), widest));
+        if (widest > 0)
+            label->setMinimumWidth(widest + 2 * label->margin() + 1);
+    }
     // What a box says can be selected and copied, as on Windows (an address, an error).
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setWindowModality(Qt::ApplicationModal);

@@ -108,6 +108,7 @@ private slots:
         QCOMPARE(dialog.maximumSize(), QSize(382, 182));
         QVERIFY(!(dialog.windowFlags() & Qt::WindowMinMaxButtonsHint));
         QVERIFY(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+        QVERIFY(!dialog.windowIcon().isNull()); // the program's, not the generic one
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const QPoint offset =

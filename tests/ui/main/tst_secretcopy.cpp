@@ -84,6 +84,7 @@ private slots:
         QTest::newRow("menu, all") << "menu" << 0 << 6;
         QTest::newRow("Ctrl+C, part") << "ctrl+c" << 1 << 3;
         QTest::newRow("menu, part") << "menu" << 2 << 4;
+        QTest::newRow("right-click from another box") << "right-click" << 0 << 6;
     }
     void copyingMarksTheClipboard() {
         QFETCH(QString, way);
@@ -93,12 +94,24 @@ private slots:
         output()->setFocus(Qt::OtherFocusReason);
         QCoreApplication::processEvents();
         output()->setSelection(start, length);
+        if (way == u"right-click") {
+            // The first right-click brings the focus, which selects the whole text.
+            output()->deselect();
+            world->box("txtPwdLong")->setFocus(Qt::OtherFocusReason);
+            QCoreApplication::processEvents();
+            // The press brings the focus, then asks for the menu at once.
+            output()->setFocus(Qt::MouseFocusReason);
+            openContextMenu(output());
+            QCoreApplication::processEvents();
+        }
         if (way == u"ctrl+c") {
             world->key(Qt::Key_C, Qt::ControlModifier);
         } else if (way == u"ctrl+insert") {
             world->key(Qt::Key_Insert, Qt::ControlModifier);
         } else {
-            QAction* copy = contextMenuCopy(output());
+            auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QAction* copy =
+                open ? menuEntry(open, QStringLiteral("&Copy")) : contextMenuCopy(output());
             QVERIFY2(copy, "the context menu has no Copy entry");
             QVERIFY(copy->isEnabled());
             copy->trigger();

@@ -27,6 +27,7 @@ private slots:
         QCOMPARE(box->buttons().size(), 1);
         QCOMPARE(box->standardButton(box->buttons().first()), QMessageBox::Ok);
         QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+        QVERIFY(!box->windowIcon().isNull()); // the program's, not the generic one
     }
 
     void titleAndPromptAreShownAsGiven_data() {
