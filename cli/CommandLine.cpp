@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "AppInfo.h"
+#include "CharacterSetChoice.h"
 #include "ErrorText.h"
 
 #include <QCommandLineParser>
@@ -127,8 +128,32 @@ Request parseCommandLine(const QStringList& arguments) {
             "passwords. A number or date mask may make passwords alike: the figure is then "
             "counted from what the mask can show, marked \"about\", or an upper bound, "
             "marked \"at most\"."));
-    parser.addOptions(
-        {length, type, letterCase, prefix, suffix, mask, count, entropy, firstDay, firstWeek});
+    const QCommandLineOption symbols(
+        QStringLiteral("symbols"),
+        QCoreApplication::translate(
+            "keywright-cli",
+            "Add the printable ASCII punctuation: !\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~"));
+    const QCommandLineOption chars(
+        QStringLiteral("chars"),
+        QCoreApplication::translate("keywright-cli",
+                                    "Draw from these characters (any, each counted once); with "
+                                    "-t, add them to its letters or digits."),
+        QStringLiteral("SET"));
+    const QCommandLineOption exclude(
+        QStringLiteral("exclude"),
+        QCoreApplication::translate("keywright-cli", "Leave these characters out."),
+        QStringLiteral("CHARS"));
+    const QCommandLineOption excludeSimilar(
+        QStringLiteral("exclude-similar"),
+        QCoreApplication::translate("keywright-cli",
+                                    "Leave out look-alikes: 0 O o 1 l I | 5 S 2 Z 8 B."));
+    const QCommandLineOption everyClass(
+        QStringLiteral("every-class"),
+        QCoreApplication::translate("keywright-cli",
+                                    "At least one character of each class chosen (small letters, "
+                                    "capitals, digits, symbols, your own)."));
+    parser.addOptions({length, type, letterCase, prefix, suffix, mask, count, entropy, symbols,
+                       chars, exclude, excludeSimilar, everyClass, firstDay, firstWeek});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(
@@ -162,7 +187,8 @@ Request parseCommandLine(const QStringList& arguments) {
                                                  "format takes exactly two arguments: TEXT MASK"));
     // An option that does not apply to what is asked is refused rather than ignored.
     for (const QCommandLineOption* option :
-         {&length, &type, &letterCase, &prefix, &suffix, &mask, &count, &entropy}) {
+         {&length, &type, &letterCase, &prefix, &suffix, &mask, &count, &entropy, &symbols, &chars,
+          &exclude, &excludeSimilar, &everyClass}) {
         if (formatting && parser.isSet(*option))
             return error(QCoreApplication::translate("keywright-cli", "%1 does not apply to format")
                              .arg(QStringLiteral("--") + option->names().constLast()));
@@ -221,6 +247,24 @@ Request parseCommandLine(const QStringList& arguments) {
     request.count = *chosenCount;
     if (parser.isSet(entropy))
         request.kind = Request::Kind::Entropy;
+    // Any of the character-set options draws the body from an alphabet of its own; without them
+    // the passwords are the window's, draw for draw.
+    if (parser.isSet(symbols) || parser.isSet(chars) || parser.isSet(exclude) ||
+        parser.isSet(excludeSimilar) || parser.isSet(everyClass)) {
+        CharacterSetOptions options;
+        options.type = request.settings.type;
+        options.letterCase = request.settings.pwdCase;
+        options.typeGiven = parser.isSet(type);
+        options.symbols = parser.isSet(symbols);
+        options.chars = parser.value(chars);
+        options.exclude = parser.value(exclude);
+        options.excludeSimilar = parser.isSet(excludeSimilar);
+        options.everyClass = parser.isSet(everyClass);
+        auto chosen = chooseCharacterSets(options);
+        if (const QString* message = std::get_if<QString>(&chosen))
+            return error(*message);
+        request.sets = std::get<core::CharacterSets>(std::move(chosen));
+    }
     return request;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CharacterSets.h"
 #include "GenerationSettings.h"
 
 #include <QByteArray>
@@ -17,10 +18,12 @@ struct Request {
     Kind kind = Kind::Generate;
     core::GenerationSettings settings; // Generate, Entropy
     quint64 count = 1;                 // Generate
-    QString text, mask;                // FormatText
-    int firstDayOfWeek = 1;            // FormatText
-    int firstWeekOfYear = 1;           // FormatText
-    QString message;                   // Help text, or the error line
+    // Generate, Entropy: the body drawn from these sets instead of the window's draws.
+    std::optional<core::CharacterSets> sets;
+    QString text, mask;      // FormatText
+    int firstDayOfWeek = 1;  // FormatText
+    int firstWeekOfYear = 1; // FormatText
+    QString message;         // Help text, or the error line
 };
 
 // Reads the arguments (the program name first).

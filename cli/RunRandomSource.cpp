@@ -1,6 +1,5 @@
 #include "RunRandomSource.h"
 
-#include "ComposePassword.h"
 #include "OpenSslRandomBytes.h"
 
 #include <limits>
@@ -13,9 +12,9 @@ constexpr std::size_t kBulkBlockValues = 16384;
 
 } // namespace
 
-std::unique_ptr<runtime::SystemRandomSource>
-makeRunRandomSource(qint32 length, const core::GenerationSettings& settings, quint64 count) {
-    const auto perPassword = static_cast<quint64>(core::DrawsPerPassword(length, settings));
+std::unique_ptr<runtime::SystemRandomSource> makeRunRandomSource(quint64 drawsPerPassword,
+                                                                 quint64 count) {
+    const quint64 perPassword = drawsPerPassword;
     constexpr quint64 kMostValues = kOneRequestBytes / runtime::SystemRandomSource::kBytesPerValue;
     if (perPassword == 0 || count <= kMostValues / perPassword) {
         auto source = std::make_unique<runtime::SystemRandomSource>();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "GenerationSettings.h"
 #include "SystemRandomSource.h"
 
 #include <QtGlobal>
@@ -14,11 +13,11 @@ namespace cli {
 // as much to load and start as getrandom() takes to give this many bytes (bench/RESULTS.md).
 inline constexpr quint64 kOneRequestBytes = quint64{1024} * 1024;
 
-// The random source of a run of count passwords of length characters made with settings: the
+// The random source of a run of count passwords of about drawsPerPassword values each: the
 // operating system's generator, holding all the values of a small run already, or OpenSSL's for
 // a large one (the operating system's again when libcrypto cannot be loaded). The values and
 // their order do not depend on the generator. Raises a RuntimeError when the generator fails.
-std::unique_ptr<runtime::SystemRandomSource>
-makeRunRandomSource(qint32 length, const core::GenerationSettings& settings, quint64 count);
+std::unique_ptr<runtime::SystemRandomSource> makeRunRandomSource(quint64 drawsPerPassword,
+                                                                 quint64 count);
 
 } // namespace cli

@@ -1,5 +1,6 @@
 // keywright-cli: the password generator for scripts.
 
+#include "CharacterSets.h"
 #include "CommandLine.h"
 #include "ComposePassword.h"
 #include "ErrorText.h"
@@ -23,6 +24,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -63,15 +65,35 @@ int printResult(const QString& text) {
     return 0;
 }
 
+// The strength of the passwords of a request whose length has been checked: from the window's
+// rules, or from the character sets.
+core::PasswordEntropy strengthOf(const cli::Request& request, qint32 length) {
+    if (request.sets)
+        return core::ComputeSetPasswordEntropy(*request.sets, length, request.settings.mask);
+    return core::ComputePasswordEntropy(request.settings);
+}
+
+// The length, checked: the error line when it is no length, or too short to hold every class.
+std::optional<QString> lengthError(const cli::Request& request, const cli::LengthCheck& checked) {
+    if (!checked.error.isEmpty())
+        return checked.error;
+    if (request.sets && request.sets->everyClass && checked.length < request.sets->classes.size())
+        return QCoreApplication::translate(
+                   "keywright-cli",
+                   "--every-class needs a length of at least %1, one character for each class")
+            .arg(request.sets->classes.size());
+    return std::nullopt;
+}
+
 int generate(const cli::Request& request) {
     const cli::LengthCheck checked = cli::checkLength(request.settings.lengthText);
-    if (!checked.error.isEmpty())
-        return fail(checked.error);
+    if (const auto error = lengthError(request, checked))
+        return fail(*error);
     const qint32 length = checked.length;
     if (!request.settings.mask.isEmpty()) {
         core::PasswordEntropy strength;
         try {
-            strength = core::ComputePasswordEntropy(request.settings);
+            strength = strengthOf(request, length);
         } catch (const runtime::RuntimeError&) {
             // The generation itself reports what is wrong.
         }
@@ -82,7 +104,10 @@ int generate(const cli::Request& request) {
     }
     std::unique_ptr<runtime::SystemRandomSource> source;
     try {
-        source = cli::makeRunRandomSource(length, request.settings, request.count);
+        source = cli::makeRunRandomSource(
+            request.sets ? static_cast<quint64>(length)
+                         : static_cast<quint64>(core::DrawsPerPassword(length, request.settings)),
+            request.count);
     } catch (const runtime::RuntimeError& error) {
         return fail(QCoreApplication::translate("keywright-cli", "cannot make a password: %1")
                         .arg(cli::reason(error)));
@@ -91,9 +116,14 @@ int generate(const cli::Request& request) {
     // One text for all the passwords: each is made in the memory of the one before, which has
     // been overwritten once written out.
     QString password;
+    const std::optional<core::SetBodyDrawer> drawer =
+        request.sets ? std::optional(core::SetBodyDrawer(*request.sets)) : std::nullopt;
     for (quint64 i = 0; i < request.count; ++i) {
         try {
-            core::ComposePasswordInto(password, request.settings, length, *source);
+            if (drawer)
+                core::ComposeSetPasswordInto(password, request.settings, *drawer, length, *source);
+            else
+                core::ComposePasswordInto(password, request.settings, length, *source);
         } catch (const runtime::RuntimeError& error) {
             // Only the first password can fail (the mask, say): the inputs stay the same.
             runtime::wipe(password);
@@ -114,11 +144,11 @@ int generate(const cli::Request& request) {
 // The strength of the passwords, worked out from the rules that make them; no password is made.
 int entropy(const cli::Request& request) {
     const cli::LengthCheck checked = cli::checkLength(request.settings.lengthText);
-    if (!checked.error.isEmpty())
-        return fail(checked.error);
+    if (const auto error = lengthError(request, checked))
+        return fail(*error);
     core::PasswordEntropy result;
     try {
-        result = core::ComputePasswordEntropy(request.settings);
+        result = strengthOf(request, checked.length);
     } catch (const runtime::RuntimeError& error) {
         return fail(QCoreApplication::translate("keywright-cli", "cannot work out the strength: %1")
                         .arg(cli::reason(error)));

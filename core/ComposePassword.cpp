@@ -168,6 +168,12 @@ QString ComposePassword(const GenerationSettings& settings, runtime::RandomSourc
     return result;
 }
 
+void FinishPassword(QString& password, QString& body, const GenerationSettings& settings) {
+    WorkingText working;
+    std::swap(working.text, body);
+    finish(password, working, settings);
+}
+
 void ComposePasswordInto(QString& password, const GenerationSettings& settings, qint32 length,
                          runtime::SystemRandomSource& source) {
     checkType(settings);

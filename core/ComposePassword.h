@@ -49,4 +49,9 @@ QString ComposePassword(const GenerationSettings& settings, runtime::RandomSourc
 void ComposePasswordInto(QString& password, const GenerationSettings& settings, qint32 length,
                          runtime::SystemRandomSource& source);
 
+// The mask, then prefix and suffix, around a body the caller made: the output written into
+// password (its earlier contents overwritten), the body used up and wiped. Raises any error of
+// Format for the mask.
+void FinishPassword(QString& password, QString& body, const GenerationSettings& settings);
+
 } // namespace core

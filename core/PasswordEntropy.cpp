@@ -73,12 +73,6 @@ double shannonBits(const Distribution& distribution) {
     return bits;
 }
 
-// A text mask sets each character of the body at a fixed place among fixed literals, so it loses
-// nothing, unless it turns the whole text to one case; that shows in what it makes of "a" and "A".
-bool textMaskFoldsCase(const QString& mask) {
-    return runtime::Format(QStringLiteral("a"), mask) == runtime::Format(QStringLiteral("A"), mask);
-}
-
 // Bodies few enough to try every one: the mask's texts are then counted exactly.
 constexpr double kMostBodiesTried = 4096;
 
@@ -134,7 +128,7 @@ PasswordEntropy ComputePasswordEntropy(const GenerationSettings& settings) {
     qint16 pwdCase = settings.pwdCase;
     const bool valueMask =
         !settings.mask.isEmpty() && !runtime::format::isTextFormat(settings.mask);
-    if (!settings.mask.isEmpty() && !valueMask && textMaskFoldsCase(settings.mask))
+    if (!settings.mask.isEmpty() && !valueMask && TextMaskFoldsCase(settings.mask))
         pwdCase = UpperCases; // one case for every letter, whichever it is
 
     // The positions are drawn independently: their entropies add up. The mixed pass tosses a coin
@@ -155,10 +149,15 @@ PasswordEntropy ComputePasswordEntropy(const GenerationSettings& settings) {
         return tryEveryBody(settings.mask, length, othersCased, lastCased);
     if (settings.type == AlphabetsOnly)
         return entropy;
-    const MaskStrength strength = settings.type == NumbersOnly
-                                      ? digitBodiesStrength(settings.mask, length)
-                                      : mixedBodiesStrength(settings.mask, length, entropy.bits);
-    entropy.bits = std::min(strength.bits, entropy.bits);
+    return MaskedEntropy(entropy.bits,
+                         settings.type == NumbersOnly
+                             ? digitBodiesStrength(settings.mask, length)
+                             : mixedBodiesStrength(settings.mask, length, entropy.bits, false));
+}
+
+PasswordEntropy MaskedEntropy(double bodyBits, const MaskStrength& strength) {
+    PasswordEntropy entropy;
+    entropy.bits = std::min(strength.bits, bodyBits);
     entropy.figure = strength.oneToOne  ? PasswordEntropy::Figure::Exact
                      : strength.counted ? PasswordEntropy::Figure::About
                                         : PasswordEntropy::Figure::AtMost;
@@ -166,6 +165,12 @@ PasswordEntropy ComputePasswordEntropy(const GenerationSettings& settings) {
     entropy.alikeFigure = strength.alikeFigure;
     entropy.emptyBody = strength.emptyText;
     return entropy;
+}
+
+// A text mask sets each character of the body at a fixed place among fixed literals, so it loses
+// nothing, unless it turns the whole text to one case.
+bool TextMaskFoldsCase(const QString& mask) {
+    return runtime::Format(QStringLiteral("a"), mask) == runtime::Format(QStringLiteral("A"), mask);
 }
 
 } // namespace core

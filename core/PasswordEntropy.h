@@ -28,4 +28,11 @@ struct PasswordEntropy {
 // range; the 2^-24 steps of the source shift that by less than 1e-11 bits a character.
 PasswordEntropy ComputePasswordEntropy(const GenerationSettings& settings);
 
+// The figure of a body of bodyBits through a number, date or named mask, as strength says.
+PasswordEntropy MaskedEntropy(double bodyBits, const MaskStrength& strength);
+
+// True when a text mask turns the whole text to one case, which shows in what it makes of "a"
+// and "A".
+bool TextMaskFoldsCase(const QString& mask);
+
 } // namespace core

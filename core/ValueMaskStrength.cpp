@@ -330,7 +330,8 @@ MaskStrength digitBodiesStrength(const QString& mask, qint32 length) {
     return strength;
 }
 
-MaskStrength mixedBodiesStrength(const QString& mask, qint32 length, double bodyBits) {
+MaskStrength mixedBodiesStrength(const QString& mask, qint32 length, double bodyBits,
+                                 bool anyValue) {
     MaskStrength strength;
     strength.bits = bodyBits;
     // "000" and "0E0" read as the same number whatever the mask does with it.
@@ -339,7 +340,8 @@ MaskStrength mixedBodiesStrength(const QString& mask, qint32 length, double body
         return strength;
     // Bodies read as 0 ("000"), as whole numbers from 1 ("001", "1E5"), as times of day ("5PM")
     // when short enough to hold an hour and a marker, and as dates before 1900, which are
-    // negative, when long enough to hold a day, a month's name and a year ("1JAN100").
+    // negative, when long enough to hold a day, a month's name and a year ("1JAN100"); with signs
+    // and points in the alphabet, any of them.
     const QLocale locale;
     const qsizetype marker =
         std::max<qsizetype>({2, locale.amText().size(), locale.pmText().size()});
@@ -347,9 +349,9 @@ MaskStrength mixedBodiesStrength(const QString& mask, qint32 length, double body
     const format::ChosenSection negative = format::chooseSection(mask, -1);
     strength.emptyText = isEmptyNumberSection(format::chooseSection(mask, 0).section, false) ||
                          isEmptyNumberSection(format::chooseSection(mask, 1).section, true) ||
-                         (length <= 2 + marker &&
+                         ((anyValue || length <= 2 + marker) &&
                           isEmptyNumberSection(format::chooseSection(mask, 1).section, false)) ||
-                         (length >= kShortestNegativeDate && !negative.leadingMinus &&
+                         ((anyValue || length >= kShortestNegativeDate) && !negative.leadingMinus &&
                           isEmptyNumberSection(negative.section, true));
     return strength;
 }

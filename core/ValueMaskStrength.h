@@ -36,6 +36,8 @@ MaskStrength digitBodiesStrength(const QString& mask, qint32 length);
 
 // Bodies of letters and digits (3 characters or more) whose entropy is bodyBits: almost all of
 // them are left as they are; the few that read as numbers or dates are bounded by the body.
-MaskStrength mixedBodiesStrength(const QString& mask, qint32 length, double bodyBits);
+// anyValue: the alphabet holds signs or points too, so that any value may be read.
+MaskStrength mixedBodiesStrength(const QString& mask, qint32 length, double bodyBits,
+                                 bool anyValue);
 
 } // namespace core

@@ -482,5 +482,41 @@ Passwörter für Skripte: siehe keywright-cli --help.
         <source>out of memory</source>
         <translation>nicht genug Speicher</translation>
     </message>
+    <message>
+        <source>--chars holds a character that cannot be shown in a password</source>
+        <translation>--chars enthält ein Zeichen, das in einem Passwort nicht angezeigt werden kann</translation>
+    </message>
+    <message>
+        <source>--every-class: a chosen class has no characters of its own left</source>
+        <translation>--every-class: einer gewählten Klasse bleibt kein eigenes Zeichen</translation>
+    </message>
+    <message>
+        <source>no characters are left to make a password from</source>
+        <translation>es bleiben keine Zeichen, aus denen ein Passwort entstehen kann</translation>
+    </message>
+    <message>
+        <source>Add the printable ASCII punctuation: !&quot;#$%&amp;&apos;()*+,-./:;&lt;=&gt;?@[\]^_`{|}~</source>
+        <translation>Die druckbaren ASCII-Satzzeichen hinzunehmen: !&quot;#$%&amp;&apos;()*+,-./:;&lt;=&gt;?@[\]^_`{|}~</translation>
+    </message>
+    <message>
+        <source>Draw from these characters (any, each counted once); with -t, add them to its letters or digits.</source>
+        <translation>Aus diesen Zeichen ziehen (beliebige, jedes einmal gezählt); mit -t zu dessen Buchstaben oder Ziffern hinzunehmen.</translation>
+    </message>
+    <message>
+        <source>Leave these characters out.</source>
+        <translation>Diese Zeichen auslassen.</translation>
+    </message>
+    <message>
+        <source>Leave out look-alikes: 0 O o 1 l I | 5 S 2 Z 8 B.</source>
+        <translation>Verwechselbare Zeichen auslassen: 0 O o 1 l I | 5 S 2 Z 8 B.</translation>
+    </message>
+    <message>
+        <source>At least one character of each class chosen (small letters, capitals, digits, symbols, your own).</source>
+        <translation>Mindestens ein Zeichen jeder gewählten Klasse (Kleinbuchstaben, Großbuchstaben, Ziffern, Symbole, eigene).</translation>
+    </message>
+    <message>
+        <source>--every-class needs a length of at least %1, one character for each class</source>
+        <translation>--every-class braucht eine Länge von mindestens %1, ein Zeichen für jede Klasse</translation>
+    </message>
 </context>
 </TS>

@@ -482,5 +482,41 @@ Para contraseñas en scripts, véase keywright-cli --help.
         <source>out of memory</source>
         <translation>memoria insuficiente</translation>
     </message>
+    <message>
+        <source>--chars holds a character that cannot be shown in a password</source>
+        <translation>--chars contiene un carácter que no se puede mostrar en una contraseña</translation>
+    </message>
+    <message>
+        <source>--every-class: a chosen class has no characters of its own left</source>
+        <translation>--every-class: a una clase elegida no le queda ningún carácter propio</translation>
+    </message>
+    <message>
+        <source>no characters are left to make a password from</source>
+        <translation>no quedan caracteres con los que crear una contraseña</translation>
+    </message>
+    <message>
+        <source>Add the printable ASCII punctuation: !&quot;#$%&amp;&apos;()*+,-./:;&lt;=&gt;?@[\]^_`{|}~</source>
+        <translation>Añadir la puntuación ASCII imprimible: !&quot;#$%&amp;&apos;()*+,-./:;&lt;=&gt;?@[\]^_`{|}~</translation>
+    </message>
+    <message>
+        <source>Draw from these characters (any, each counted once); with -t, add them to its letters or digits.</source>
+        <translation>Sacar de estos caracteres (cualesquiera, cada uno contado una vez); con -t, añadirlos a sus letras o cifras.</translation>
+    </message>
+    <message>
+        <source>Leave these characters out.</source>
+        <translation>Dejar fuera estos caracteres.</translation>
+    </message>
+    <message>
+        <source>Leave out look-alikes: 0 O o 1 l I | 5 S 2 Z 8 B.</source>
+        <translation>Dejar fuera los caracteres que se parecen: 0 O o 1 l I | 5 S 2 Z 8 B.</translation>
+    </message>
+    <message>
+        <source>At least one character of each class chosen (small letters, capitals, digits, symbols, your own).</source>
+        <translation>Al menos un carácter de cada clase elegida (minúsculas, mayúsculas, cifras, símbolos, los suyos).</translation>
+    </message>
+    <message>
+        <source>--every-class needs a length of at least %1, one character for each class</source>
+        <translation>--every-class necesita una longitud de al menos %1, un carácter por clase</translation>
+    </message>
 </context>
 </TS>

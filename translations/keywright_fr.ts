@@ -482,5 +482,41 @@ Pour des mots de passe dans des scripts, voir keywright-cli --help.
         <source>out of memory</source>
         <translation>mémoire insuffisante</translation>
     </message>
+    <message>
+        <source>--chars holds a character that cannot be shown in a password</source>
+        <translation>--chars contient un caractère qui ne peut pas s’afficher dans un mot de passe</translation>
+    </message>
+    <message>
+        <source>--every-class: a chosen class has no characters of its own left</source>
+        <translation>--every-class : il ne reste à une classe choisie aucun caractère qui lui soit propre</translation>
+    </message>
+    <message>
+        <source>no characters are left to make a password from</source>
+        <translation>il ne reste aucun caractère pour faire un mot de passe</translation>
+    </message>
+    <message>
+        <source>Add the printable ASCII punctuation: !&quot;#$%&amp;&apos;()*+,-./:;&lt;=&gt;?@[\]^_`{|}~</source>
+        <translation>Ajouter la ponctuation ASCII imprimable : !&quot;#$%&amp;&apos;()*+,-./:;&lt;=&gt;?@[\]^_`{|}~</translation>
+    </message>
+    <message>
+        <source>Draw from these characters (any, each counted once); with -t, add them to its letters or digits.</source>
+        <translation>Tirer parmi ces caractères (quelconques, chacun compté une fois) ; avec -t, les ajouter à ses lettres ou chiffres.</translation>
+    </message>
+    <message>
+        <source>Leave these characters out.</source>
+        <translation>Laisser ces caractères de côté.</translation>
+    </message>
+    <message>
+        <source>Leave out look-alikes: 0 O o 1 l I | 5 S 2 Z 8 B.</source>
+        <translation>Laisser de côté les caractères qui se ressemblent : 0 O o 1 l I | 5 S 2 Z 8 B.</translation>
+    </message>
+    <message>
+        <source>At least one character of each class chosen (small letters, capitals, digits, symbols, your own).</source>
+        <translation>Au moins un caractère de chaque classe choisie (minuscules, majuscules, chiffres, symboles, les vôtres).</translation>
+    </message>
+    <message>
+        <source>--every-class needs a length of at least %1, one character for each class</source>
+        <translation>--every-class demande une longueur d’au moins %1, un caractère par classe</translation>
+    </message>
 </context>
 </TS>

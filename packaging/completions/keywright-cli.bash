@@ -17,12 +17,13 @@ _keywright_cli() {
         mapfile -t COMPREPLY < <(compgen -W 'lower upper mixed' -- "$cur")
         return ;;
     -l | --length | -p | --prefix | -s | --suffix | -m | --mask | -n | --count | \
-        --first-day-of-week | --first-week-of-year)
+        --chars | --exclude | --first-day-of-week | --first-week-of-year)
         return ;;
     esac
     if [[ $cur == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W '-l --length -t --type -c --case -p --prefix
-            -s --suffix -m --mask -n --count --entropy --first-day-of-week
+            -s --suffix -m --mask -n --count --entropy --symbols --chars --exclude
+            --exclude-similar --every-class --first-day-of-week
             --first-week-of-year -h --help --help-all -v --version' -- "$cur")
         return
     fi
@@ -39,7 +40,8 @@ _keywright_cli() {
         fi
         case $word in
         -t | --type | -c | --case | -l | --length | -p | --prefix | -s | --suffix | -m | \
-            --mask | -n | --count | --first-day-of-week | --first-week-of-year)
+            --mask | -n | --count | --chars | --exclude | --first-day-of-week | \
+            --first-week-of-year)
             expects_value=1 ;;
         -*) ;;
         *) return ;;

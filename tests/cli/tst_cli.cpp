@@ -55,6 +55,27 @@ private slots:
                               << "^[0-9a-z]{4}-[0-9a-z]{4}$";
         QTest::newRow("longest passwords")
             << QStringList{"-l", "65535", "-n", "3", "-t", "digits"} << 3 << "^[0-9]{65535}$";
+        // The character sets: each option's alphabet, and every class in every password.
+        const QString symbol = QStringLiteral("[!-/:-@\\[-`{-~]");
+        QTest::newRow("symbols") << QStringList{"-t", "digits", "--symbols", "-l", "40", "-n", "20"}
+                                 << 20 << "^([0-9]|" + symbol + "){40}$";
+        QTest::newRow("own characters")
+            << QStringList{"--chars", "αβγ😀", "-l", "20", "-n", "5"} << 5 << "^(α|β|γ|😀){20}$";
+        QTest::newRow("own characters beside letters")
+            << QStringList{"--chars", "αβ", "-t", "letters", "-c", "lower", "-n", "5"} << 5
+            << "^[a-zαβ]{6}$";
+        QTest::newRow("exclusions") << QStringList{"--exclude", "aeiou", "-t", "letters", "-c",
+                                                   "lower",     "-l",    "40", "-n",      "20"}
+                                    << 20 << "^[b-df-hj-np-tv-z]{40}$";
+        QTest::newRow("look-alikes left out")
+            << QStringList{"--exclude-similar", "-l", "40", "-n", "20"} << 20
+            << "^(?!.*[0Oo1lI|5S2Z8B])[0-9A-Za-z]{40}$";
+        QTest::newRow("every class")
+            << QStringList{"--every-class", "--symbols", "-l", "4", "-n", "50"} << 50
+            << "^(?=.*[a-z])(?=.*[A-Z])(?=.*[0-9])(?=.*" + symbol + ").{4}$";
+        QTest::newRow("sets with mask, prefix and suffix")
+            << QStringList{"-t", "digits", "--exclude", "0", "-l", "4", "-m", "@@-@@", "-p", "x"}
+            << 1 << "^x[1-9]{2}-[1-9]{2}$";
         QTest::newRow("longest passwords, longer than the output buffer")
             << QStringList{"-l", "65535", "-n", "3", "-t", "letters", "-c", "upper", "-p", "й"} << 3
             << "^й[A-Z]{65535}$";
@@ -151,6 +172,18 @@ private slots:
                        .arg(length, value);
         QTest::newRow("entropy of an empty body")
             << QStringList{"--entropy", "-l", "0"} << "invalid length \"0\": reads as 0";
+        QTest::newRow("everything excluded")
+            << QStringList{"-t", "digits", "--exclude", "0123456789"} << "no characters are left";
+        QTest::newRow("a class left empty")
+            << QStringList{"-t", "digits", "--symbols", "--exclude", "0123456789", "--every-class"}
+            << "no characters of its own left";
+        QTest::newRow("fewer characters than classes")
+            << QStringList{"--every-class", "--symbols", "-l", "3", "--entropy"}
+            << "needs a length of at least 4";
+        QTest::newRow("a line feed among the characters")
+            << QStringList{"--chars", "a\nb"} << "cannot be shown in a password";
+        QTest::newRow("sets do not apply to format")
+            << QStringList{"format", "a", "@", "--symbols"} << "--symbols does not apply to format";
         // A mask that shows some body as nothing would print an empty line as a password.
         for (const char* mask : {",", ";", "\\", "\"\"", "#", "#,;;0"})
             QTest::addRow("empty text from mask %s", mask)
@@ -268,6 +301,68 @@ private slots:
 
     // A mask that gives different bodies the same text is said once on standard error, with
     // why, and --entropy states what the mask's own texts are worth, never the body's.
+    // With every class, the bodies that hold all of them, counted by going through every
+    // sequence of classes (each weighed by its characters): --entropy gives log2 of that.
+    void everyClassCounts_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QList<int>>("classSizes");
+        for (int length = 2; length <= 5; ++length) {
+            const QString l = QString::number(length);
+            QTest::addRow("digits and symbols, %d", length)
+                << QStringList{"-t", "digits", "--symbols", "--every-class", "-l", l}
+                << QList<int>{10, 32};
+            QTest::addRow("three classes, %d", length + 1)
+                << QStringList{"--every-class", "-l", QString::number(length + 1)}
+                << QList<int>{26, 26, 10};
+        }
+        QTest::newRow("four classes, six characters")
+            << QStringList{"--every-class", "--symbols", "--exclude-similar", "-l", "6"}
+            << QList<int>{26 - 2, 26 - 5, 10 - 5, 32 - 1};
+    }
+    void everyClassCounts() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QList<int>, classSizes);
+        const int length = arguments.last().toInt();
+        const auto classes = static_cast<int>(classSizes.size());
+        double count = 0;
+        QList<int> sequence(length, 0);
+        while (true) {
+            int seen = 0;
+            double bodies = 1;
+            for (int k : sequence) {
+                seen |= 1 << k;
+                bodies *= classSizes[k];
+            }
+            count += seen == (1 << classes) - 1 ? bodies : 0;
+            int position = 0;
+            while (position < length && ++sequence[position] == classes)
+                sequence[position++] = 0;
+            if (position == length)
+                break;
+        }
+        const Run run = runCli(QStringList{"--entropy"} + arguments);
+        QCOMPARE(run.lines,
+                 QStringList{QStringLiteral("%1 bits").arg(std::log2(count), 0, 'f', 2)});
+    }
+
+    // Every character of one's own set as likely as the others: a chi-square over 20,000 draws
+    // of ten characters (9 degrees of freedom) stays under 40, which a fair draw passes but once
+    // in about 200,000 runs.
+    void ownSetIsUniform() {
+        const QString set = QStringLiteral("abcdefghi😀");
+        const Run run = runCli({"--chars", set, "-l", "1000", "-n", "20"});
+        QCOMPARE(run.lines.size(), 20);
+        QHash<uint, int> counts;
+        for (const QString& line : std::as_const(run.lines))
+            for (const uint c : line.toUcs4())
+                ++counts[c];
+        QCOMPARE(counts.size(), 10);
+        double chiSquare = 0;
+        for (const int observed : std::as_const(counts))
+            chiSquare += (observed - 2000.0) * (observed - 2000.0) / 2000.0;
+        QVERIFY2(chiSquare < 40, qPrintable(QString::number(chiSquare)));
+    }
+
     void alikeMasks_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("why");
