@@ -10,13 +10,14 @@ import time
 from Xlib import X
 from Xlib.error import XError
 
-from desktop import Desktop, read_layout, wait_for, WAIT_S
+from desktop import Desktop, SwayDesktop, read_layout, wait_for, WAIT_S
 
 MAIN = "Norvik Password Generator"
 ABOUT = "About " + MAIN
 INPUT_ERROR = "Input error"
 INTERNAL_ERROR = "Internal Error"
 LINK_BLUE = (0, 0, 255)
+SECRET_HINT = "x-kde-passwordManagerHint"
 
 program, source, host, scenario = sys.argv[1:5]
 MAIN_LAYOUT = read_layout(os.path.join(source, "ui/main/MainWindowLayout.cpp"))
@@ -233,10 +234,80 @@ def about_and_errors(run):
     check(run.exit_code() == 0, "exit code")
 
 
+def output_by_keys(run):
+    """The output box's text, reached from the mask box with Tab and copied; back again."""
+    run.d.xclip_clear()
+    run.d.key(*["Tab"] * 6, "ctrl+a", "ctrl+c")  # length, prefix, suffix, types, cases, output
+    password = run.d.clipboard()
+    check(password and run.d.clipboard(primary=True) != password,
+          "the password is in the primary selection")
+    check(SECRET_HINT in run.d.run("wl-paste", "-l").decode(), "no hint for clipboard managers")
+    run.d.key(*["Tab"] * 4)  # About, Generate, Exit, the mask box
+    return password
+
+
+def sway_keys(run):
+    """On sway, a compositor that takes keys: what the keyboard drives of the X11 scenarios."""
+    d, main = run.d, run.main
+    check(d.titles() == [MAIN] and d.focused() == MAIN, "start-up: %s" % d.titles())
+    check(d.geometry(main)[2:] == (399, 269), "size %s" % (d.geometry(main)[2:],))
+    check(main["type"] == "floating_con" and main["border"] != "csd", "the frame: %s" % main)
+    d.type("@@@-@@@")
+    d.key("Tab", "ctrl+a")
+    d.type("6")
+    d.key("Tab")
+    d.type("P<")
+    d.key("Tab")
+    d.type(">S")
+    d.key(*["Tab"] * 5, "space", *["Tab"] * 2, "ctrl+a")  # Generate; Exit, the mask box
+    matches(r"P<[A-Za-z0-9]{3}-[A-Za-z0-9]{3}>S", output_by_keys(run))
+    d.type("@@-@@@@")
+    d.key("Return")
+    matches(r"P<[A-Za-z0-9]{2}-[A-Za-z0-9]{4}>S", output_by_keys(run))
+
+    # The length check and a composition that fails: each box takes the keyboard, over the
+    # window, and goes with Return; the wait message is no window of its own there.
+    def box(title):
+        wait_for(title, lambda: d.focused() == title)
+        check(d.titles() == [MAIN, title], "windows: %s" % d.titles())
+        d.key("Return")
+        wait_for(title + " to go", lambda: d.titles() == [MAIN] and d.focused() == MAIN)
+
+    d.key("Tab", "ctrl+a")
+    d.type("abc")
+    d.key("Tab")
+    box(INPUT_ERROR)
+    d.key("shift+Tab", "ctrl+a", "ctrl+c")  # the focus went on to the prefix box
+    check(d.clipboard() == "6", "length not corrected: " + d.clipboard())
+    d.type("70000")
+    d.key("Return")
+    box(INTERNAL_ERROR)
+    d.key("alt+a")  # the length box is checked first
+    box(INPUT_ERROR)
+    d.key("alt+a")
+    wait_for("About", lambda: d.focused() == ABOUT)
+    d.key("Escape")
+    wait_for("About to go", lambda: d.titles() == [MAIN])
+
+    # Exit fades the window out on its own translucent surface, quietly.
+    x, y = d.geometry(main)[:2]
+    seen = [d.shade(x + 5, y + 5)]
+    exit_keys = d.key_start("alt+e")
+    while MAIN in d.titles():
+        shade = d.shade(x + 5, y + 5)
+        seen += [shade] if shade != seen[-1] else []
+    exit_keys.wait()
+    check(run.exit_code() == 0, "exit code")
+    check(len(seen) > 2 and seen[1] < seen[0], "the fade was not seen: %s" % seen)
+    check("opacity" not in d.stderr(), "standard error: " + d.stderr())
+
+
 if __name__ == "__main__":
-    desktop = Desktop(program)
+    scenarios = {"main_window": main_window, "about_and_errors": about_and_errors,
+                 "sway_keys": sway_keys}
+    desktop = SwayDesktop(program) if scenario == "sway_keys" else Desktop(program)
     try:
-        {"main_window": main_window, "about_and_errors": about_and_errors}[scenario](Run(desktop))
+        scenarios[scenario](Run(desktop))
     finally:
         desktop.close()
     print("PASS", scenario)
