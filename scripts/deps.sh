@@ -9,7 +9,7 @@ packages=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libssl-dev libbenchmark-dev
     xvfb xauth xdotool xclip python3-xlib
-    weston qt6-wayland
+    weston qt6-wayland sway wtype grim wl-clipboard
     fonts-dejavu-core fonts-dejavu-extra
     desktop-file-utils appstream dpkg-dev groff-base
     lintian devscripts git zsh fish man-db libglib2.0-bin x11-utils

@@ -1,6 +1,7 @@
 """A private X desktop for the real program: its own Xvfb, temporary home and XDG folders, a fake
 default browser, a person's input through xdotool, and only what the display shows read back."""
 
+import json
 import os
 import re
 import shutil
@@ -46,12 +47,19 @@ class Desktop:
         os.close(write_end)
         with os.fdopen(read_end) as display_number:  # written once the server is ready
             number = display_number.readline().strip()
+        self.prepare({"DISPLAY": ":" + number, "QT_QPA_PLATFORM": "xcb"})
+        self.display = xdisplay.Display(self.env["DISPLAY"])
+        self.root = self.display.screen().root
+
+    def prepare(self, display):
+        """The program's environment: display, home, XDG folders, a fake default browser."""
+        self.process = None
         home = self.path("home")
-        self.env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "DISPLAY": ":" + number,
-                    "HOME": home, "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8",
+        self.env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": home,
+                    "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8",
                     "XDG_CONFIG_HOME": self.path("config"), "XDG_DATA_HOME": self.path("data"),
                     "XDG_CACHE_HOME": self.path("cache"), "XDG_CONFIG_DIRS": self.path("etc"),
-                    "XDG_DATA_DIRS": self.path("share"), "QT_QPA_PLATFORM": "xcb"}
+                    "XDG_DATA_DIRS": self.path("share"), **display}
         # The sanitizer build's settings reach the program.
         self.env.update({k: v for k, v in os.environ.items() if k.endswith("SAN_OPTIONS")})
         if "ASAN_OPTIONS" in self.env:  # the X client libraries are not instrumented
@@ -77,9 +85,6 @@ class Desktop:
                    "x-scheme-handler/http=fake-browser.desktop\n")
         self.write(self.path("data/applications/fake-browser.desktop"),
                    "[Desktop Entry]\nType=Application\nName=Fake\nExec=%s %%u\n" % browser)
-        self.display = xdisplay.Display(self.env["DISPLAY"])
-        self.root = self.display.screen().root
-        self.process = None
 
     def path(self, name):
         return os.path.join(self.root_dir, name)
@@ -208,3 +213,89 @@ class Desktop:
         window.send_event(event)
         self.display.flush()
 
+
+
+class SwayDesktop(Desktop):
+    """The same on the headless sway that tests/wayland/on-sway.sh runs: the window list from
+    sway's tree, pixels through grim, keys through wtype (the pointer does not reach clients
+    there), the clipboard and the primary selection through wl-paste. The program's standard
+    error goes to a file, read by stderr()."""
+
+    def __init__(self, program):
+        self.program = program
+        self.root_dir = tempfile.mkdtemp(prefix="keywright-e2e-")
+        self.prepare({"WAYLAND_DISPLAY": os.environ["WAYLAND_DISPLAY"],
+                      "QT_QPA_PLATFORM": "wayland"})
+        self.tools = dict(os.environ)
+
+    def close(self):
+        if self.process and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        shutil.rmtree(self.root_dir, ignore_errors=True)
+
+    def start(self):
+        with open(self.path("stderr.txt"), "w") as errors:
+            self.process = subprocess.Popen([self.program], env=self.env, stderr=errors)
+        return self.wait_window("Norvik Password Generator")
+
+    def stderr(self):
+        return open(self.path("stderr.txt")).read()
+
+    def run(self, *command):
+        return subprocess.run(command, env=self.tools, check=True, capture_output=True,
+                              timeout=WAIT_S).stdout
+
+    def windows(self):
+        """The views of the program, tiled ones first, as (title, node)."""
+        tree, shown = json.loads(self.run("swaymsg", "-r", "-t", "get_tree")), []
+
+        def walk(node):
+            if node.get("pid") and node.get("visible", True):
+                shown.append((node.get("name"), node))
+            for child in node.get("nodes", []) + node.get("floating_nodes", []):
+                walk(child)
+        walk(tree)
+        return shown
+
+    def focused(self):
+        return next((t for t, node in self.windows() if node.get("focused")), None)
+
+    def focus(self, window):
+        self.run("swaymsg", "[con_id=%d]" % window["id"], "focus")
+
+    def geometry(self, window):
+        """The window's content on the output, as its current node has it."""
+        node = next(n for _, n in self.windows() if n["id"] == window["id"])
+        outer, inner = node["rect"], node["window_rect"]
+        return (outer["x"] + inner["x"], outer["y"] + inner["y"], inner["width"],
+                inner["height"])
+
+    def shade(self, x, y):
+        """The colour at a point of the output."""
+        return tuple(self.run("grim", "-t", "ppm", "-g", "%d,%d 1x1" % (x, y), "-")[-3:])
+
+    def clipboard(self, primary=False):
+        return subprocess.run(["wl-paste", "-n"] + (["-p"] if primary else []), env=self.tools,
+                              capture_output=True, text=True, timeout=WAIT_S).stdout
+
+    def xclip_clear(self):
+        self.run("wl-copy", "--clear")
+
+    @staticmethod
+    def keys(keys):
+        arguments = []
+        for key in keys:
+            *modifiers, name = key.split("+")
+            arguments += [a for m in modifiers for a in ("-M", m)] + ["-k", name]
+            arguments += [a for m in reversed(modifiers) for a in ("-m", m)]
+        return ["wtype", "-d", "30", *arguments]
+
+    def key(self, *keys):
+        self.run(*self.keys(keys))
+
+    def key_start(self, *keys):
+        return subprocess.Popen(self.keys(keys), env=self.tools)
+
+    def type(self, text):
+        self.run("wtype", "-d", "10", "--", text)

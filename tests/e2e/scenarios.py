@@ -10,7 +10,7 @@ import time
 from Xlib import X
 from Xlib.error import XError
 
-from desktop import Desktop, read_layout, wait_for, WAIT_S
+from desktop import Desktop, SwayDesktop, read_layout, wait_for, WAIT_S
 
 MAIN = "Norvik Password Generator"
 ABOUT = "About " + MAIN
@@ -233,10 +233,54 @@ def about_and_errors(run):
     check(run.exit_code() == 0, "exit code")
 
 
+def output_by_keys(d):  # from the mask box with Tab, copied, and back; not in the selection
+    d.key(*["Tab"] * 6, "ctrl+a", "ctrl+c", *["Tab"] * 4)
+    password = d.clipboard()
+    check(d.clipboard(primary=True) != password, "the password is in the primary selection")
+    return password
+
+
+def sway_keys(run):  # on sway, which takes keys: what the keyboard drives of the X11 scenarios
+    d, main = run.d, run.main
+    check(d.titles() == [MAIN] and d.geometry(main)[2:] == (399, 269) and
+          main["type"] == "floating_con" and main["border"] != "csd", "start-up: %s" % main)
+    d.type("@@@-@@@")
+    d.key("Tab", "ctrl+a")
+    d.type("6")
+    d.key(*["Tab"] * 7, "space", "Tab", "Tab", "ctrl+a")  # Generate; Exit, the mask box
+    matches(r"[A-Za-z0-9]{3}-[A-Za-z0-9]{3}", output_by_keys(d))
+    def box(keys, title):  # over the window, with the keyboard; the wait message no window
+        d.key(*keys)
+        wait_for(title, lambda: d.focused() == title and d.titles() == [MAIN, title])
+        d.key("Return")
+        wait_for(title + " to go", lambda: d.titles() == [MAIN] and d.focused() == MAIN)
+    d.key("Tab", "ctrl+a")
+    d.type("abc")
+    box(["Tab"], INPUT_ERROR)
+    d.key("shift+Tab", "ctrl+a", "ctrl+c")  # the focus went on to the prefix box
+    check(d.clipboard() == "6", "length not corrected: " + d.clipboard())
+    d.type("70000")
+    box(["Return"], INTERNAL_ERROR)  # Enter presses Generate
+    box(["alt+a"], INPUT_ERROR)  # the length is checked before the access key's press
+    d.key("alt+a")
+    wait_for("About", lambda: d.focused() == ABOUT)
+    d.key("Escape")
+    wait_for("About to go", lambda: d.focused() == MAIN)
+    x, y = d.geometry(main)[:2]  # Exit fades the window out, quietly
+    seen, exit_keys = [d.shade(x + 5, y + 5)], d.key_start("alt+e")
+    while MAIN in d.titles():
+        seen += [d.shade(x + 5, y + 5)]
+    exit_keys.wait()
+    shades = list(dict.fromkeys(seen))
+    check(run.exit_code() == 0 and "opacity" not in d.stderr() and len(shades) > 2 and
+          shades == sorted(shades, reverse=True), "%s %s" % (shades, d.stderr()))
+
+
 if __name__ == "__main__":
-    desktop = Desktop(program)
+    desktop = (SwayDesktop if scenario == "sway_keys" else Desktop)(program)
     try:
-        {"main_window": main_window, "about_and_errors": about_and_errors}[scenario](Run(desktop))
+        {"main_window": main_window, "about_and_errors": about_and_errors,
+         "sway_keys": sway_keys}[scenario](Run(desktop))
     finally:
         desktop.close()
     print("PASS", scenario)

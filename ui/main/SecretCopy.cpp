@@ -60,6 +60,21 @@ private:
 
 SecretCopy::SecretCopy(QLineEdit* box) : QObject(box), box_(box) {
     box_->installEventFilter(this);
+    connect(QGuiApplication::clipboard(), &QClipboard::selectionChanged, this,
+            &SecretCopy::keepOutOfTheSelection);
+}
+
+void SecretCopy::keepOutOfTheSelection() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard->ownsSelection() || !box_->hasSelectedText())
+        return;
+    // Qt's text box puts its selection there as plain text: taken back at once.
+    QString selected = box_->selectedText();
+    QString inSelection = clipboard->text(QClipboard::Selection);
+    if (inSelection == selected)
+        clipboard->clear(QClipboard::Selection);
+    runtime::wipe(inSelection);
+    runtime::wipe(selected);
 }
 
 QMimeData* SecretCopy::secretMimeData(const QString& text) {

@@ -10,7 +10,9 @@ namespace ui {
 // Copying from a box that shows a password: the copy keys (Ctrl+C, Ctrl+Insert) and the context
 // menu's Copy put the selected text on the clipboard marked as secret, so that clipboard managers
 // keep it out of their history. Selecting, the menu's other entries and everything else stay as
-// the box has them. Lives as long as the box.
+// the box has them. Selecting in the box never leaves the password in the primary selection
+// (X11's, or the one a Wayland compositor offers), where any program could read it with the
+// middle button and no hint would reach clipboard managers. Lives as long as the box.
 class SecretCopy final : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +31,7 @@ protected:
 
 private:
     void showContextMenu(const QPoint& globalPosition);
+    void keepOutOfTheSelection();
 
     QLineEdit* box_;
 };

@@ -9,6 +9,27 @@
 #include <QTimer>
 
 namespace ui {
+namespace {
+
+// The window the message belongs to: the active one (a box's owner rather than the box, which
+// stays above the message), or else the first top-level window shown that is not a box, another
+// message, a popup or a tooltip.
+QWidget* ownerWindow() {
+    QWidget* active = QApplication::activeWindow();
+    while (active && active->isModal())
+        active = active->parentWidget() ? active->parentWidget()->window() : nullptr;
+    if (active)
+        return active;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = widget->windowType();
+        if (widget->isVisible() && !widget->isModal() && type != Qt::ToolTip && type != Qt::Popup &&
+            !qobject_cast<frmMessage*>(widget))
+            return widget;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 MessageDisplay::~MessageDisplay() {
     delete window_.data();
@@ -40,7 +61,7 @@ void MessageDisplay::ShowMessage(const QString& text, qint32 delayMs) {
         [window] {
             if (window->isUnloaded())
                 return;
-            window->show();
+            window->showOver(ownerWindow());
             // First shown inside a box's loop (a task that failed before it let the loop run):
             // the box stays above the message.
             if (QWidget* box = QApplication::activeModalWidget())

@@ -7,6 +7,7 @@
 #include "Twips.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QTimer>
 
@@ -55,6 +56,26 @@ void frmMessage::setLabelText(const QString& text) {
     const int lineHeight = qMax(twipsToPixels(kLineHeight), lineSpacing);
     label_->setGeometry(twipsToPixels(kLabelLeft), twipsToPixels(kLabelTop), width,
                         lines * lineHeight);
+}
+
+void frmMessage::showOver(QWidget* owner) {
+    // A window whose size cannot change floats on a tiling compositor instead of being tiled.
+    setFixedSize(size());
+    if (owner) {
+        const QPoint place = pos();
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+            // A Wayland compositor may give the keyboard to every window it maps, whatever the
+            // window asks (sway does), and it closes a popup once its owner loses the keyboard
+            // to a box. There the message is drawn within its owner, over the middle.
+            setParent(owner, Qt::Widget);
+            move(owner->rect().center() - rect().center());
+            raise();
+        } else {
+            setParent(owner, windowFlags());
+            move(place);
+        }
+    }
+    show();
 }
 
 void frmMessage::unload() {

@@ -26,6 +26,11 @@ public:
     // The text of Label1; the label keeps its width and takes the height of the wrapped text.
     void setLabelText(const QString& text);
 
+    // Shows the window, fixed in its size, as owner's (when there is one), never taking the focus:
+    // on X11 a window of owner's, kept above it where the program put it; on Wayland, drawn within
+    // owner over its middle.
+    void showOver(QWidget* owner);
+
     // Hides the window and destroys it once control is back in the event loop.
     void unload();
     bool isUnloaded() const { return unloaded_; }
