@@ -24,8 +24,8 @@ constexpr int kStartTimeoutMs = 20000; // a wait for a slow machine, not a goal
 constexpr char kRoot[] = "@ROOT@";
 
 QByteArray entry(const QByteArray& exec, const QByteArray& more = {}) {
-    // The first of a key counts: more comes first, so that it may also set the name.
-    return "[Desktop Entry]\nType=Application\n" + more + "Name=Browser\nExec=" + exec + "\n";
+    // The last of a key counts: more comes after the name, so that it may also set it.
+    return "[Desktop Entry]\nType=Application\nName=Browser\n" + more + "Exec=" + exec + "\n";
 }
 QByteArray defaults(const QByteArray& lines) {
     return "[Default Applications]\n" + lines + "\n";
@@ -210,6 +210,11 @@ private slots:
                      {"share1/applications/mimeapps.list", defaults(https("gone.desktop"))}})
             << none << empty << "a.desktop"
             << "a.desktop" << opens("a") << same;
+        *row("a repeated group continues the first; the last of a key counts")
+            << with({{"config/mimeapps.list",
+                      defaults(https("a.desktop")) + "[Added Associations]\n" + https("c.desktop") +
+                          "\n" + defaults(https("gone.desktop") + "\n" + https("b.desktop"))}})
+            << none << empty << "b.desktop" << empty << opens("b") << same;
         *row("system's https before the user's http")
             << with({{"config/mimeapps.list", defaults("x-scheme-handler/http=a.desktop")},
                      {"etc1/mimeapps.list", defaults(https("c.desktop"))}})
