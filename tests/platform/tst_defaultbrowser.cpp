@@ -243,6 +243,14 @@ private slots:
             << with({{"config/mimeapps.list", defaults(https("x.desktop;b.desktop"))},
                      {"share1/applications/x.desktop", entry("a %u", "TryExec=@ROOT@/bin/c\n")}})
             << none << empty << "x.desktop" << empty << opens("a") << same;
+        // A copy whose programs are gone is passed over for the same id in the next folder.
+        for (const QByteArray& stale :
+             {entry("a %u", "TryExec=keywright-no\n"), entry("keywright-no-such %u")})
+            *row(stale.contains("TryExec") ? "stale copy (TryExec): the next folder's"
+                                           : "stale copy (Exec): the next folder's")
+                << with({{"config/mimeapps.list", defaults(https("b.desktop;c.desktop"))},
+                         {"data/applications/b.desktop", stale}})
+                << none << empty << "b.desktop" << empty << opens("b") << same;
         *row("D-Bus activatable with a command line")
             << with({{"config/mimeapps.list", defaults(https("x.desktop;b.desktop"))},
                      {"share1/applications/x.desktop", entry("a %u", "DBusActivatable=true\n")}})
