@@ -365,6 +365,10 @@ private slots:
             << opens("a", {"--icon", "web", "--class=My $Browser",
                            "@ROOT@/share1/applications/x.desktop", "100%"})
             << same;
+        *row("a command longer than 499 bytes, read whole")
+            << with({{"config/mimeapps.list", defaults(https("x.desktop"))},
+                     {"share1/applications/x.desktop", entry("a " + QByteArray(600, 'x') + " %u")}})
+            << none << empty << "x.desktop" << empty << opens("a", {QString(600, u'x')}) << same;
         *row("no icon: no --icon") << with({{"config/mimeapps.list", defaults(https("x.desktop"))},
                                             {"share1/applications/x.desktop", entry("a %i %u")}})
                                    << none << empty << "x.desktop" << empty << opens("a") << same;
