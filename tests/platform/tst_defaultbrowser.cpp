@@ -204,10 +204,9 @@ private slots:
         *row("http when no https")
             << with({{"config/mimeapps.list", defaults("x-scheme-handler/http=a.desktop")}}) << none
             << empty << "a.desktop" << empty << opens("a") << same;
-        *row("older defaults.list of a data folder, after its mimeapps.list")
+        *row("a data folder's older defaults.list")
             << with({{"share1/applications/defaults.list", defaults(https("a.desktop"))},
-                     {"share2/applications/mimeapps.list", defaults(https("c.desktop"))},
-                     {"share1/applications/mimeapps.list", defaults(https("gone.desktop"))}})
+                     {"share2/applications/mimeapps.list", defaults(https("c.desktop"))}})
             << none << empty << "a.desktop"
             << "a.desktop" << opens("a") << same;
         *row("a repeated group continues the first; the last of a key counts")
@@ -243,11 +242,9 @@ private slots:
             << with({{"config/mimeapps.list", defaults(https("x.desktop;b.desktop"))},
                      {"share1/applications/x.desktop", entry("a %u", "TryExec=@ROOT@/bin/c\n")}})
             << none << empty << "x.desktop" << empty << opens("a") << same;
-        // A copy whose programs are gone is passed over for the same id in the next folder.
-        for (const QByteArray& stale :
-             {entry("a %u", "TryExec=keywright-no\n"), entry("keywright-no-such %u")})
-            *row(stale.contains("TryExec") ? "stale copy (TryExec): the next folder's"
-                                           : "stale copy (Exec): the next folder's")
+        // A copy whose programs are gone gives way to the same id in the next folder.
+        for (const QByteArray& stale : {entry("no-such %u"), entry("a %u", "TryExec=no-such\n")})
+            *row(stale.contains("Try") ? "stale copy, TryExec" : "stale copy, Exec")
                 << with({{"config/mimeapps.list", defaults(https("b.desktop;c.desktop"))},
                          {"data/applications/b.desktop", stale}})
                 << none << empty << "b.desktop" << empty << opens("b") << same;
