@@ -24,7 +24,11 @@ QString ReadRegistryText(RegistryReader& registry, registry::Root root, const QS
     // cut whatever else follows the NUL.
     QByteArray buffer(kRegistryTextBufferSize, ' ');
     quint32 dataSize = kRegistryTextBufferSize;
-    registry.queryValue(key, valueName, valueType, buffer, dataSize);
+    if (registry.queryValue(key, valueName, valueType, buffer, dataSize) == registry::kMoreData &&
+        registry.readsLongTexts()) {
+        buffer = QByteArray(qsizetype(dataSize), ' ');
+        registry.queryValue(key, valueName, valueType, buffer, dataSize);
+    }
     const QString text = CutAtNul(runtime::Trim(QString::fromLocal8Bit(buffer)));
 
     registry.closeKey(key);

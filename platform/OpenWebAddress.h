@@ -15,7 +15,8 @@ inline constexpr int kRegistryTextBufferSize = 500;
 QString CutAtNul(const QString& text);
 
 // One registry value read as text, or defaultText when the read gives nothing. No status is
-// examined: a missing key or value, or one too long for the buffer, reads as empty. Leading
+// examined but the one of a value too long for the buffer: that value reads as empty, or whole
+// from a registry that reads long texts. A missing key or value reads as empty. Leading
 // spaces of the value are trimmed; trailing ones survive, protected by the terminating NUL.
 // valueType is overwritten with the stored type and never checked.
 QString ReadRegistryText(RegistryReader& registry, registry::Root root, const QString& keyPath,

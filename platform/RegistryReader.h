@@ -54,6 +54,11 @@ public:
 
     // Closes the key; closing 0 does nothing.
     virtual qint32 closeKey(RegistryKey key) = 0;
+
+    // Whether a text longer than a reader's fixed buffer is to be read whole, with a buffer of
+    // its size, rather than taken for a failed read: so where the values come from the desktop's
+    // own files (a browser's command line has no length limit there).
+    virtual bool readsLongTexts() const { return false; }
 };
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "DateLocale.h"
 
+#include <QRegularExpression>
+
 namespace runtime::format {
 namespace {
 
@@ -24,7 +26,8 @@ QString withFourDigitYear(QString pattern) {
     return pattern;
 }
 
-// The time pattern without its time-zone field ("t") and the blanks around it.
+// The time pattern without its time-zone field ("t"), the brackets left empty by it (Spanish
+// "H:mm:ss (t)") and the blanks around it.
 QString withoutTimeZone(const QString& pattern) {
     QString out;
     bool quoted = false;
@@ -35,7 +38,8 @@ QString withoutTimeZone(const QString& pattern) {
             continue;
         out.append(c);
     }
-    return out.simplified();
+    static const QRegularExpression emptyBrackets(QStringLiteral("\\(\\s*\\)|\\[\\s*\\]"));
+    return out.remove(emptyBrackets).simplified();
 }
 
 QString orderOf(const QString& pattern) {

@@ -11,7 +11,7 @@ namespace {
 struct Part {
     enum class Kind { Number, Word, Separator };
     Kind kind = Kind::Separator;
-    QString text; // digits, a word, or one separator: / : , or a blank
+    QString text; // digits, a word as written, or one separator: / : , or a blank
 };
 
 bool isNumber(const Part& part) {
@@ -39,7 +39,7 @@ std::optional<std::vector<Part>> partsOf(const QString& text, const DateLocale& 
             const qsizetype start = i;
             while (i < text.size() && text[i].isLetter())
                 ++i;
-            parts.push_back({Part::Kind::Word, text.mid(start, i - start).toLower()});
+            parts.push_back({Part::Kind::Word, text.mid(start, i - start)});
         } else if (QStringView(text).mid(i).startsWith(locale.timeSeparator) || c == u':') {
             parts.push_back({Part::Kind::Separator, QStringLiteral(":")});
             i += c == u':' ? 1 : locale.timeSeparator.size();
@@ -57,11 +57,18 @@ std::optional<std::vector<Part>> partsOf(const QString& text, const DateLocale& 
     return parts;
 }
 
+// Whether a word as written is the name, letter case aside, as the name's locale folds case:
+// Turkish "MAYIS" is "Mayıs" and "EKİM" is "Ekim", English "APRIL" is "April".
+bool sameName(const QString& word, const QString& name, const QLocale& locale) {
+    return locale.toLower(word) == locale.toLower(name);
+}
+
 // 0 for morning, 12 for evening, -1 for a word that is neither.
 int markerOffset(const QString& word, const DateLocale& locale) {
-    if (word == u"a" || word == u"am" || word == locale.locale.amText().toLower())
+    const QString lower = word.toLower();
+    if (lower == u"a" || lower == u"am" || sameName(word, locale.locale.amText(), locale.locale))
         return 0;
-    if (word == u"p" || word == u"pm" || word == locale.locale.pmText().toLower())
+    if (lower == u"p" || lower == u"pm" || sameName(word, locale.locale.pmText(), locale.locale))
         return 12;
     return -1;
 }
@@ -115,8 +122,8 @@ int monthOf(const QString& word, const DateLocale& locale) {
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     for (int month = 1; month <= 12; ++month) {
         for (const QLocale* l : {&locale.locale, &english}) {
-            if (word == l->monthName(month, QLocale::LongFormat).toLower() ||
-                word == l->monthName(month, QLocale::ShortFormat).toLower())
+            if (sameName(word, l->monthName(month, QLocale::LongFormat), *l) ||
+                sameName(word, l->monthName(month, QLocale::ShortFormat), *l))
                 return month;
         }
     }
@@ -127,8 +134,8 @@ bool isDayName(const QString& word, const DateLocale& locale) {
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     for (int day = 1; day <= 7; ++day) {
         for (const QLocale* l : {&locale.locale, &english}) {
-            if (word == l->dayName(day, QLocale::LongFormat).toLower() ||
-                word == l->dayName(day, QLocale::ShortFormat).toLower())
+            if (sameName(word, l->dayName(day, QLocale::LongFormat), *l) ||
+                sameName(word, l->dayName(day, QLocale::ShortFormat), *l))
                 return true;
         }
     }

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <tuple>
+
 namespace platform {
 
 namespace {
@@ -27,6 +29,20 @@ QString findIn(const QString& folder, const QString& name) {
             return found;
     }
     return {};
+}
+
+// A copy of an entry that GLib passes over for the same id in a later folder: its TryExec or
+// Exec program is not installed, or its Exec line does not split.
+bool passedOver(const DesktopFile& entry, const QStringList& searchPath) {
+    const QString tryExec = QStringLiteral("TryExec");
+    if (entry.hasKey(kDesktopEntry, tryExec) &&
+        findProgram(entry.stringValue(kDesktopEntry, tryExec), searchPath).isEmpty())
+        return true;
+    const QString line = entry.stringValue(kDesktopEntry, QStringLiteral("Exec"));
+    if (line.isEmpty())
+        return false;
+    const std::optional<QStringList> exec = splitExecLine(line);
+    return !exec || exec->isEmpty() || findProgram(exec->constFirst(), searchPath).isEmpty();
 }
 } // namespace
 
@@ -75,11 +91,11 @@ QString DesktopEntries::locate(const QString& id) const {
     return locateIn(id).first;
 }
 
-std::pair<QString, int> DesktopEntries::locateIn(const QString& id) const {
+std::pair<QString, int> DesktopEntries::locateIn(const QString& id, int fromFolder) const {
     // An id names a file, never a path: keep lookups inside the applications folders.
     if (!id.endsWith(QStringLiteral(".desktop")) || id.contains(u'/') || id.startsWith(u'.'))
         return {QString(), -1};
-    for (int folder = 0; folder < dirs_.size(); ++folder) {
+    for (int folder = fromFolder; folder < dirs_.size(); ++folder) {
         const QString found = findIn(dirs_.at(folder), id);
         if (!found.isEmpty())
             return {found, folder};
@@ -95,13 +111,18 @@ int DesktopEntries::installedFolder(const QString& id) const {
 std::optional<DesktopApplication> DesktopEntries::application(const QString& id) const {
     if (const auto known = read_.constFind(id); known != read_.constEnd())
         return *known;
-    const auto [path, folder] = locateIn(id);
     std::optional<DesktopApplication> found;
-    if (!path.isEmpty())
-        found = readApplication(DesktopFile::load(path), QFileInfo(path).absoluteFilePath(),
-                                searchPath_);
-    if (found)
-        found->folder = folder;
+    for (auto [path, folder] = locateIn(id); !path.isEmpty();
+         std::tie(path, folder) = locateIn(id, folder + 1)) {
+        const DesktopFile entry = DesktopFile::load(path);
+        found = readApplication(entry, QFileInfo(path).absoluteFilePath(), searchPath_);
+        if (found) {
+            found->folder = folder;
+            break;
+        }
+        if (!passedOver(entry, searchPath_))
+            break; // deleted, or without a command line: the id is not installed
+    }
     read_.insert(id, found);
     return found;
 }

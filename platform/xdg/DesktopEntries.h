@@ -38,7 +38,9 @@ QString findProgram(const QString& program, const QStringList& searchPath);
 class DesktopEntries {
 public:
     // Folders in order of importance: the first that holds an id wins, also when its entry
-    // cannot be started (a deleted entry hides the same id in later folders).
+    // cannot be started (a deleted entry hides the same id in later folders), except a copy
+    // whose TryExec or Exec program is not installed: as GLib does, the same id is then taken
+    // from the next folder that holds it.
     DesktopEntries(QStringList applicationDirs, QStringList searchPath);
 
     // The file of an id; a '-' in the id may stand for a subfolder ("kde-foo.desktop" is also
@@ -51,7 +53,8 @@ public:
     int installedFolder(const QString& id) const;
 
 private:
-    std::pair<QString, int> locateIn(const QString& id) const;
+    // The file of the id in the first folder from fromFolder on, and that folder's position.
+    std::pair<QString, int> locateIn(const QString& id, int fromFolder = 0) const;
 
     QStringList dirs_;
     QStringList searchPath_;

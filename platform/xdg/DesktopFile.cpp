@@ -20,16 +20,16 @@ DesktopFile DesktopFile::parse(const QByteArray& contents) {
             continue;
         if (line.startsWith(u'[') && line.endsWith(u']')) {
             const QString name = line.mid(1, line.size() - 2);
-            // A repeated group is invalid; keep the first one's entries.
-            group = result.groups_.contains(name) ? nullptr : &result.groups_[name];
+            // A repeated group continues the first one (tools that append to a list write such
+            // files), as GLib reads them.
+            group = &result.groups_[name];
             continue;
         }
         const qsizetype equals = line.indexOf(u'=');
         if (group == nullptr || equals <= 0)
             continue;
-        const QString key = line.left(equals).trimmed();
-        if (!group->contains(key))
-            group->insert(key, line.mid(equals + 1).trimmed());
+        // Where a key repeats, the last one counts.
+        group->insert(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
     }
     return result;
 }

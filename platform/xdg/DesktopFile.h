@@ -7,7 +7,8 @@
 namespace platform {
 
 // One file in the freedesktop key-file format: desktop entries, mimeapps.list and
-// mimeinfo.cache.
+// mimeinfo.cache. Read as GLib reads it: a group that appears again continues where it left
+// off, and a key that appears again replaces its value.
 class DesktopFile {
 public:
     // Reads the file; a missing or unreadable file has no groups.

@@ -28,6 +28,9 @@ public:
     QString browserCommand(const QString& desktopFileId) const;
     QString systemInformationProgram() const;
 
+    // The desktop's files set no length to a browser's command line: it is read whole.
+    bool readsLongTexts() const override { return true; }
+
 protected:
     std::optional<Values> readKey(registry::Root root, const QStringList& path) const override;
 

@@ -24,8 +24,8 @@ constexpr int kStartTimeoutMs = 20000; // a wait for a slow machine, not a goal
 constexpr char kRoot[] = "@ROOT@";
 
 QByteArray entry(const QByteArray& exec, const QByteArray& more = {}) {
-    // The first of a key counts: more comes first, so that it may also set the name.
-    return "[Desktop Entry]\nType=Application\n" + more + "Name=Browser\nExec=" + exec + "\n";
+    // The last of a key counts: more comes after the name, so that it may also set it.
+    return "[Desktop Entry]\nType=Application\nName=Browser\n" + more + "Exec=" + exec + "\n";
 }
 QByteArray defaults(const QByteArray& lines) {
     return "[Default Applications]\n" + lines + "\n";
@@ -204,12 +204,16 @@ private slots:
         *row("http when no https")
             << with({{"config/mimeapps.list", defaults("x-scheme-handler/http=a.desktop")}}) << none
             << empty << "a.desktop" << empty << opens("a") << same;
-        *row("older defaults.list of a data folder, after its mimeapps.list")
+        *row("a data folder's older defaults.list")
             << with({{"share1/applications/defaults.list", defaults(https("a.desktop"))},
-                     {"share2/applications/mimeapps.list", defaults(https("c.desktop"))},
-                     {"share1/applications/mimeapps.list", defaults(https("gone.desktop"))}})
+                     {"share2/applications/mimeapps.list", defaults(https("c.desktop"))}})
             << none << empty << "a.desktop"
             << "a.desktop" << opens("a") << same;
+        *row("a repeated group continues the first; the last of a key counts")
+            << with({{"config/mimeapps.list",
+                      defaults(https("a.desktop")) + "[Added Associations]\n" + https("c.desktop") +
+                          "\n" + defaults(https("gone.desktop") + "\n" + https("b.desktop"))}})
+            << none << empty << "b.desktop" << empty << opens("b") << same;
         *row("system's https before the user's http")
             << with({{"config/mimeapps.list", defaults("x-scheme-handler/http=a.desktop")},
                      {"etc1/mimeapps.list", defaults(https("c.desktop"))}})
@@ -238,6 +242,12 @@ private slots:
             << with({{"config/mimeapps.list", defaults(https("x.desktop;b.desktop"))},
                      {"share1/applications/x.desktop", entry("a %u", "TryExec=@ROOT@/bin/c\n")}})
             << none << empty << "x.desktop" << empty << opens("a") << same;
+        // A copy whose programs are gone gives way to the same id in the next folder.
+        for (const QByteArray& stale : {entry("no-such %u"), entry("a %u", "TryExec=no-such\n")})
+            *row(stale.contains("Try") ? "stale copy, TryExec" : "stale copy, Exec")
+                << with({{"config/mimeapps.list", defaults(https("b.desktop;c.desktop"))},
+                         {"data/applications/b.desktop", stale}})
+                << none << empty << "b.desktop" << empty << opens("b") << same;
         *row("D-Bus activatable with a command line")
             << with({{"config/mimeapps.list", defaults(https("x.desktop;b.desktop"))},
                      {"share1/applications/x.desktop", entry("a %u", "DBusActivatable=true\n")}})
@@ -352,6 +362,10 @@ private slots:
             << opens("a", {"--icon", "web", "--class=My $Browser",
                            "@ROOT@/share1/applications/x.desktop", "100%"})
             << same;
+        *row("a command longer than 499 bytes, read whole")
+            << with({{"config/mimeapps.list", defaults(https("x.desktop"))},
+                     {"share1/applications/x.desktop", entry("a " + QByteArray(600, 'x') + " %u")}})
+            << none << empty << "x.desktop" << empty << opens("a", {QString(600, u'x')}) << same;
         *row("no icon: no --icon") << with({{"config/mimeapps.list", defaults(https("x.desktop"))},
                                             {"share1/applications/x.desktop", entry("a %i %u")}})
                                    << none << empty << "x.desktop" << empty << opens("a") << same;

@@ -230,6 +230,12 @@ private slots:
         QCOMPARE(runtime::Format(moment, QStringLiteral("Short Date")),
                  QStringLiteral("27.01.1993"));
         QCOMPARE(runtime::Format(moment, QStringLiteral("w"), 0), QStringLiteral("3"));
+        QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey)); // its own letter case
+        QCOMPARE(runtime::Format(QStringLiteral("PAZARTESİ 3 MAYIS 1993"), QStringLiteral("d/m")),
+                 QStringLiteral("3.5"));
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        QCOMPARE(runtime::Format(QStringLiteral("17:04:23"), QStringLiteral("Long Time")),
+                 QStringLiteral("17:04:23"));
         useUsEnglish();
     }
 

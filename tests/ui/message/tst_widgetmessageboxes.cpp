@@ -52,6 +52,15 @@ private slots:
         QVERIFY(label->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
         QVERIFY(label->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
     }
+
+    // An address begins a line of its own, at least as wide as it, and is never broken.
+    void addressesAreWhole() {
+        const QString address = QStringLiteral("https://norvik.example/keywright/help");
+        const auto box = ui::WidgetMessageBoxes::build("For more help, visit: " + address, 48, {});
+        QCOMPARE(box->text(), "For more help, visit:\n" + address);
+        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label->minimumWidth() > label->fontMetrics().horizontalAdvance(address));
+    }
 };
 
 QTEST_MAIN(TestWidgetMessageBoxes)
