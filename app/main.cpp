@@ -6,6 +6,7 @@
 #include "KeywrightApplication.h"
 #include "MessageDisplay.h"
 #include "OverrideBusyPointer.h"
+#include "OwnTitleBar.h"
 #include "ProgramIcon.h"
 #include "StandardDescriptors.h"
 #include "StartupOptions.h"
@@ -61,6 +62,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(KEYWRIGHT_APP_ID));
     // Every window, Qt's own included, carries the program's icon.
     QApplication::setWindowIcon(ui::programIcon());
+    ui::installOwnTitleBars(application);
     ui::WidgetMessageBoxes boxes;
     platform::OverrideBusyPointer pointer;
     ui::MessageDisplay messages;

@@ -275,6 +275,14 @@ class SwayDesktop(Desktop):
         """The colour at a point of the output."""
         return tuple(self.run("grim", "-t", "ppm", "-g", "%d,%d 1x1" % (x, y), "-")[-3:])
 
+    def pixels(self, window, rect):
+        left, top = self.geometry(window)[:2]
+        x, y, w, h = rect
+        data = self.run("grim", "-t", "ppm", "-g", "%d,%d %dx%d" % (left + x, top + y, w, h),
+                        "-")[-w * h * 3:]
+        return [[tuple(data[(r * w + c) * 3:(r * w + c) * 3 + 3]) for c in range(w)]
+                for r in range(h)]
+
     def clipboard(self, primary=False):
         return subprocess.run(["wl-paste", "-n"] + (["-p"] if primary else []), env=self.tools,
                               capture_output=True, text=True, timeout=WAIT_S).stdout

@@ -276,11 +276,31 @@ def sway_keys(run):  # on sway, which takes keys: what the keyboard drives of th
           shades == sorted(shades, reverse=True), "%s %s" % (shades, d.stderr()))
 
 
+def sway_frame(run):  # sway leaving the frame to the program (border csd): the program's own bar
+    d, main = run.d, run.main
+    def bar(window, client):  # its size, and whether its right end shows any button
+        x, y, w, h = d.geometry(window)
+        rows = d.pixels(window, (w - 90, 4, 84, h - client - 8)) if 8 < h - client < 60 else []
+        return w, h - client, any(len(set(row)) > 1 for row in rows)
+    width, height, buttons = bar(main, 269)
+    check(width == 399 and 8 < height < 60 and not buttons, "main bar %s %s" % (height, buttons))
+    d.type("@@@-@@@")
+    d.key("Return")
+    matches(r"[A-Za-z0-9]{3}-[A-Za-z0-9]{3}", output_by_keys(d))
+    d.key("alt+a")
+    about = wait_for("About", lambda: next((n for t, n in d.windows() if t == ABOUT), None))
+    check(bar(about, 182) == (382, height, True), "About bar: %s" % (bar(about, 182),))
+    d.key("Escape")
+    wait_for("About to go", lambda: d.focused() == MAIN)
+    d.key("alt+e")
+    check(run.exit_code() == 0, "exit code")
+
+
 if __name__ == "__main__":
-    desktop = (SwayDesktop if scenario == "sway_keys" else Desktop)(program)
+    desktop = (SwayDesktop if scenario.startswith("sway_") else Desktop)(program)
     try:
         {"main_window": main_window, "about_and_errors": about_and_errors,
-         "sway_keys": sway_keys}[scenario](Run(desktop))
+         "sway_keys": sway_keys, "sway_frame": sway_frame}[scenario](Run(desktop))
     finally:
         desktop.close()
     print("PASS", scenario)

@@ -122,6 +122,8 @@ void frmAbout::keyPressEvent(QKeyEvent* event) {
 void frmAbout::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
+    // The lines belong to the client area, which an own title bar moves down.
+    painter.translate(contentsRect().topLeft());
     for (const AboutLine& line : kAboutDialogLines) {
         const int left = twipsToPixels(line.left);
         painter.fillRect(left, twipsToPixels(line.y), twipsToPixels(line.right) - left + 1,
