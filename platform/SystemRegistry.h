@@ -6,8 +6,8 @@
 
 namespace platform {
 
-// The registry of the system the program runs on: the real one on Windows, the desktop's
-// settings elsewhere.
+// The registry of the system the program runs on: the desktop's settings, read from the
+// freedesktop files.
 std::unique_ptr<RegistryReader> makeSystemRegistry();
 
 } // namespace platform

@@ -87,10 +87,6 @@ std::optional<DesktopApplication> readApplication(const DesktopFile& entry, cons
 DesktopEntries::DesktopEntries(QStringList applicationDirs, QStringList searchPath)
     : dirs_(std::move(applicationDirs)), searchPath_(std::move(searchPath)) {}
 
-QString DesktopEntries::locate(const QString& id) const {
-    return locateIn(id).first;
-}
-
 std::pair<QString, int> DesktopEntries::locateIn(const QString& id, int fromFolder) const {
     // An id names a file, never a path: keep lookups inside the applications folders.
     if (!id.endsWith(QStringLiteral(".desktop")) || id.contains(u'/') || id.startsWith(u'.'))

@@ -409,15 +409,12 @@ void frmMain::txtGeneratedPwd_GotFocus() {
 }
 
 void frmMain::cmdAbout_Click() {
-    // Hook: the About dialog opens here once it exists.
-    if (services_.showAbout)
-        services_.showAbout();
+    services_.showAbout();
 }
 
 void frmMain::lblURL_Click() {
-    // Hook: the default browser opens the label's address, unchanged, once that layer exists.
-    if (services_.openWebAddress)
-        services_.openWebAddress(QString(lblURL->text()));
+    // The label's address, unchanged.
+    services_.openWebAddress(QString(lblURL->text()));
 }
 
 void frmMain::cmdGenerate_Click() {
