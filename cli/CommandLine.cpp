@@ -79,10 +79,11 @@ Request parseCommandLine(const QStringList& arguments) {
                          "  keywright-cli [options]            print passwords\n"
                          "  keywright-cli --entropy [options]  print their strength in bits\n"
                          "  keywright-cli format TEXT MASK     print TEXT formatted through MASK"));
+    static_assert(core::kDefaultLength == 6, "the help names the default length");
     const QCommandLineOption length(
         {QStringLiteral("l"), QStringLiteral("length")},
         QCoreApplication::translate("keywright-cli", "Password length, 1 to 65535 (default 6)."),
-        QStringLiteral("TEXT"), QStringLiteral("6"));
+        QStringLiteral("TEXT"), QString::number(core::kDefaultLength));
     const QCommandLineOption type(
         {QStringLiteral("t"), QStringLiteral("type")},
         QCoreApplication::translate("keywright-cli",

@@ -4,6 +4,7 @@
 #include "CheckedArithmetic.h"
 #include "ComposePassword.h"
 #include "Conversions.h"
+#include "GenerationSettings.h"
 #include "LinkLabel.h"
 #include "MainWindowAccessibility.h"
 #include "MainWindowLayout.h"
@@ -48,6 +49,8 @@ QString generatingMessage() {
     return QCoreApplication::translate("frmMain",
                                        "Please wait while generating your random password...");
 }
+static_assert(core::kMinimumLength == 4 && core::kMaximumLength == 255,
+              "the prompt names the limits");
 QString lengthPrompt() {
     return QCoreApplication::translate("frmMain", "Please specify only a number between 4 to 255.");
 }
@@ -207,7 +210,7 @@ void frmMain::createControls() {
                         QCoreApplication::translate("frmMain", "Mixes of Alphabets and numbers")});
     txtPwdLong = newTextBox(this, "txtPwdLong",
                             QCoreApplication::translate("frmMain", "Password length (Required)"));
-    txtPwdLong->setText(QStringLiteral("6"));
+    txtPwdLong->setText(QString::number(core::kDefaultLength));
     txtPwdLong->setAlignment(Qt::AlignCenter);
     txtMasks = newTextBox(
         this, "txtMasks",
@@ -344,7 +347,7 @@ void frmMain::Form_Load() {
     services_.randomize();
     PwdType = 2;
     PwdCase = 2;
-    txtPwdLong->setText(QString::number(qint16{6}));
+    txtPwdLong->setText(QString::number(core::kDefaultLength));
     services_.messages.CloseMessage();
     WindowAlpha = 255;
     opacity_->makeLayered();
@@ -365,11 +368,11 @@ void frmMain::optAlphaCases_Click(int Index) {
 bool frmMain::txtPwdLong_lostfocus() {
     QString replacement;
     if (!runtime::IsNumeric(txtPwdLong->text()))
-        replacement = QString::number(qint16{6});
-    else if (runtime::CDbl(txtPwdLong->text()) > 255.0)
-        replacement = QString::number(qint16{255});
-    else if (runtime::CDbl(txtPwdLong->text()) < 4.0)
-        replacement = QString::number(qint16{4});
+        replacement = QString::number(core::kDefaultLength);
+    else if (runtime::CDbl(txtPwdLong->text()) > core::kMaximumLength)
+        replacement = QString::number(core::kMaximumLength);
+    else if (runtime::CDbl(txtPwdLong->text()) < core::kMinimumLength)
+        replacement = QString::number(core::kMinimumLength);
     else
         return false;
     // The corrected text is written once the box has been closed.
