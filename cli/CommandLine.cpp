@@ -21,7 +21,7 @@ Request error(const QString& message) {
     return request;
 }
 
-std::optional<qint16> typeFromName(const QString& name) {
+std::optional<core::PasswordType> typeFromName(const QString& name) {
     if (name == u"letters")
         return core::AlphabetsOnly;
     if (name == u"digits")
@@ -31,7 +31,7 @@ std::optional<qint16> typeFromName(const QString& name) {
     return std::nullopt;
 }
 
-std::optional<qint16> caseFromName(const QString& name) {
+std::optional<core::PasswordCase> caseFromName(const QString& name) {
     if (name == u"lower")
         return core::LowerCases;
     if (name == u"upper")
@@ -253,8 +253,8 @@ Request parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(symbols) || parser.isSet(chars) || parser.isSet(exclude) ||
         parser.isSet(excludeSimilar) || parser.isSet(everyClass)) {
         CharacterSetOptions options;
-        options.type = request.settings.type;
-        options.letterCase = request.settings.pwdCase;
+        options.type = *chosenType;
+        options.letterCase = *chosenCase;
         options.typeGiven = parser.isSet(type);
         options.symbols = parser.isSet(symbols);
         options.chars = parser.value(chars);

@@ -28,6 +28,8 @@ inline constexpr qint16 kDefaultLength = 6;
 // The settings of one press of Generate.
 struct GenerationSettings {
     QString lengthText = QString::number(kDefaultLength); // converted only while composing
+    // A PasswordType and a PasswordCase, held as the numbers a caller may pass: an unknown type
+    // fails the composition, an unknown case leaves the letters as drawn.
     qint16 type = AlphabetsAndNumbers;
     qint16 pwdCase = MixedCases;
     QString prefix;

@@ -157,7 +157,7 @@ frmMain::frmMain(const frmMainServices& services, QWidget* parent)
     }
 
     createControls();
-    applyMainWindowLayout(*this);
+    applyMainWindowLayout(*this, *this);
     applyMainWindowAccessibility(*this);
     connectHandlers();
     Form_Load();
@@ -345,8 +345,8 @@ void frmMain::Form_Load() {
     services_.messages.ShowMessage(loadingMessage());
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     services_.randomize();
-    PwdType = 2;
-    PwdCase = 2;
+    PwdType = core::AlphabetsAndNumbers;
+    PwdCase = core::MixedCases;
     txtPwdLong->setText(QString::number(core::kDefaultLength));
     services_.messages.CloseMessage();
     WindowAlpha = 255;
@@ -356,13 +356,13 @@ void frmMain::Form_Load() {
 
 void frmMain::optPwdTypes_Click(int Index) {
     if (optPwdTypes->button(Index)->isChecked())
-        PwdType = static_cast<qint16>(Index);
-    frPwdCase->setEnabled(Index != 1);
+        PwdType = static_cast<core::PasswordType>(Index);
+    frPwdCase->setEnabled(Index != core::NumbersOnly);
 }
 
 void frmMain::optAlphaCases_Click(int Index) {
     if (optAlphaCases->button(Index)->isChecked())
-        PwdCase = static_cast<qint16>(Index);
+        PwdCase = static_cast<core::PasswordCase>(Index);
 }
 
 bool frmMain::txtPwdLong_lostfocus() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GenerationSettings.h"
+#include "MainWindowControls.h"
 #include "frmMainServices.h"
 
 #include <QPointer>
@@ -8,21 +10,13 @@
 #include <exception>
 #include <memory>
 
-class QButtonGroup;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTimer;
-
 namespace ui {
-
-class LinkLabel;
 
 // The main window: the settings of one password, Generate, the output box, and the fade-out
 // on Exit. Runs its load handler when constructed and destroys itself when closed; the program
 // ends with it.
-class frmMain final : public QWidget {
+// Its controls are members of its own, under their names (Command1, txtPwdLong, ...).
+class frmMain final : public QWidget, private MainWindowControls {
     Q_OBJECT
 public:
     static constexpr qint32 kFadeIntervalMs = 20;
@@ -94,28 +88,8 @@ private:
     QMetaObject::Connection focusWatch_;
     platform::WindowOpacity* opacity_ = nullptr;
 
-    QPushButton* Command1 = nullptr;
-    QTimer* tmrFadeOut = nullptr;
-    QPushButton* cmdAbout = nullptr;
-    QLineEdit* txtGeneratedPwd = nullptr;
-    QGroupBox* frPwdCase = nullptr;
-    QButtonGroup* optAlphaCases = nullptr;
-    QLineEdit* txtprefix = nullptr;
-    QLineEdit* txtSuffix = nullptr;
-    QButtonGroup* optPwdTypes = nullptr;
-    QLineEdit* txtPwdLong = nullptr;
-    QLineEdit* txtMasks = nullptr;
-    QPushButton* cmdGenerate = nullptr;
-    LinkLabel* Label3 = nullptr;
-    LinkLabel* lblURL = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* lblPrefix = nullptr;
-    QLabel* lblSuffix = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* lblMasks = nullptr;
-
-    qint16 PwdType = 0;
-    qint16 PwdCase = 0;
+    core::PasswordType PwdType = core::AlphabetsOnly;
+    core::PasswordCase PwdCase = core::LowerCases;
     qint32 WindowAlpha = 0;
 
     // From disabling the window for a composition until it is enabled again: focus changes
