@@ -6,6 +6,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class QWidget;
 
 namespace ui {
 
@@ -34,5 +35,9 @@ struct MainWindowControls {
     QLabel* Label1 = nullptr;
     QLabel* lblMasks = nullptr;
 };
+
+// Creates the controls on the form with their names, captions, tooltips and fonts, and Generate
+// as the default button; the layout places them.
+void createMainWindowControls(QWidget& form, MainWindowControls& controls);
 
 } // namespace ui

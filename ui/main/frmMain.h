@@ -14,8 +14,9 @@ namespace ui {
 
 // The main window: the settings of one password, Generate, the output box, and the fade-out
 // on Exit. Runs its load handler when constructed and destroys itself when closed; the program
-// ends with it.
-// Its controls are members of its own, under their names (Command1, txtPwdLong, ...).
+// ends with it. Its controls are members of its own, under their names (Command1, txtPwdLong).
+// The handlers are in frmMain.cpp; the key and focus policy, the length check and the fade-out
+// each have a file of their own.
 class frmMain final : public QWidget, private MainWindowControls {
     Q_OBJECT
 public:
@@ -35,8 +36,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createControls();
     void connectHandlers();
+    // Enter, access keys and focus moves (frmMainKeys.cpp).
+    void watchKeysAndFocus();
 
     void Form_Load();
     void optPwdTypes_Click(int Index);
@@ -50,9 +52,6 @@ private:
     void Command1_Click();
     void tmrFadeOut_Timer();
 
-    // The length check runs from the event loop once the focus has left the length box. A
-    // button pressed before it ran settles it first; when the check had to show its message
-    // box, the press is spent on that box (false).
     // Runs one handler; an error that escapes it is reported the way the runtime reports it.
     template <typename Handler> void guard(Handler&& handler) {
         const HandlerScope scope(*this);
@@ -76,6 +75,9 @@ private:
     // Called inside the catch block of guard().
     void reportUncaughtError(const std::exception* error);
 
+    // The length check runs from the event loop once the focus has left the length box. A
+    // button pressed before it ran settles it first; when the check had to show its message
+    // box, the press is spent on that box (false).
     bool settleLengthCheck();
     void runLengthCheckWhenIdle();
     void setFormEnabled(bool enabled);
