@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CharacterSets.h"
+#include "core/CharacterSets.h"
 
 #include <QString>
 

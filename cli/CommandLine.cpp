@@ -1,10 +1,10 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include <QCoreApplication>
 
-#include "AppInfo.h"
-#include "CharacterSetChoice.h"
-#include "ErrorText.h"
+#include "cli/CharacterSetChoice.h"
+#include "cli/ErrorText.h"
+#include "platform/runtime/AppInfo.h"
 
 #include <QCommandLineParser>
 

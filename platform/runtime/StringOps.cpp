@@ -1,6 +1,6 @@
-#include "StringOps.h"
+#include "platform/runtime/StringOps.h"
 
-#include "RuntimeError.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <cstring>
 #include <string.h>

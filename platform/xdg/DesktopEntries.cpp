@@ -1,7 +1,7 @@
-#include "DesktopEntries.h"
+#include "platform/xdg/DesktopEntries.h"
 
-#include "DesktopExec.h"
-#include "DesktopFile.h"
+#include "platform/xdg/DesktopExec.h"
+#include "platform/xdg/DesktopFile.h"
 
 #include <QDir>
 #include <QFileInfo>

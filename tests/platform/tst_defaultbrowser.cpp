@@ -4,12 +4,12 @@
 // put to GLib itself (gio mime) with the same folders, so that the table holds what the desktop
 // does; the few rows where the program chooses otherwise say what GLib chooses, and why.
 
-#include "DetachedProgramStarter.h"
-#include "ListedFileFinder.h"
-#include "OpenWebAddress.h"
-#include "PlatformServices.h"
-#include "RuntimeError.h"
-#include "XdgRegistry.h"
+#include "platform/PlatformServices.h"
+#include "platform/process/DetachedProgramStarter.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/web/OpenWebAddress.h"
+#include "platform/xdg/XdgRegistry.h"
+#include "tests/platform/doubles/ListedFileFinder.h"
 
 #include <QtTest>
 

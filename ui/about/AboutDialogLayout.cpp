@@ -1,6 +1,6 @@
-#include "AboutDialogLayout.h"
+#include "ui/about/AboutDialogLayout.h"
 
-#include "Twips.h"
+#include "ui/widgets/Twips.h"
 
 #include <QLabel>
 #include <QTextLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmAboutServices.h"
+#include "ui/about/frmAboutServices.h"
 
 #include <QDialog>
 

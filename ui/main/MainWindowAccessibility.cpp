@@ -1,6 +1,6 @@
-#include "MainWindowAccessibility.h"
+#include "ui/main/MainWindowAccessibility.h"
 
-#include "MainWindowControls.h"
+#include "ui/main/MainWindowControls.h"
 
 #include <QCoreApplication>
 

@@ -1,12 +1,12 @@
-#include "MainWindowControls.h"
+#include "ui/main/MainWindowControls.h"
 
-#include "CaptionedFrame.h"
-#include "GenerationSettings.h"
-#include "LinkLabel.h"
-#include "NamedControls.h"
-#include "ProgramFont.h"
-#include "SecretCopy.h"
-#include "WebAddresses.h"
+#include "core/GenerationSettings.h"
+#include "ui/main/SecretCopy.h"
+#include "ui/widgets/CaptionedFrame.h"
+#include "ui/widgets/LinkLabel.h"
+#include "ui/widgets/NamedControls.h"
+#include "ui/widgets/ProgramFont.h"
+#include "ui/widgets/WebAddresses.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
-#include "MainWindowLayout.h"
+#include "ui/main/MainWindowLayout.h"
 
-#include "LinkLabel.h"
-#include "MainWindowControls.h"
-#include "Twips.h"
+#include "ui/main/MainWindowControls.h"
+#include "ui/widgets/LinkLabel.h"
+#include "ui/widgets/Twips.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

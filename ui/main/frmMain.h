@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GenerationSettings.h"
-#include "MainWindowControls.h"
-#include "frmMainServices.h"
+#include "core/GenerationSettings.h"
+#include "ui/main/MainWindowControls.h"
+#include "ui/main/frmMainServices.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // Exit's fade-out and the closing of the window, which waits for the handlers on the stack.
-#include "frmMain.h"
+#include "ui/main/frmMain.h"
 
-#include "CheckedArithmetic.h"
+#include "platform/runtime/CheckedArithmetic.h"
 
 #include <QCloseEvent>
 #include <QTimer>

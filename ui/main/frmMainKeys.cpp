@@ -1,6 +1,6 @@
 // The main window's key and focus policy: Enter presses Generate, an access key settles the
 // length check first, and the focus moves that raise the length check and GotFocus.
-#include "frmMain.h"
+#include "ui/main/frmMain.h"
 
 #include <QAbstractButton>
 #include <QApplication>

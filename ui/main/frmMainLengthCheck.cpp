@@ -1,8 +1,8 @@
 // The check of the length box, run once the focus has left it.
-#include "frmMain.h"
+#include "ui/main/frmMain.h"
 
-#include "Conversions.h"
-#include "GenerationSettings.h"
+#include "core/GenerationSettings.h"
+#include "platform/runtime/Conversions.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "BusyPointer.h"
-#include "MessageBoxes.h"
-#include "RandomSource.h"
-#include "SystemRandomSource.h"
-#include "WindowOpacity.h"
+#include "platform/desktop/BusyPointer.h"
+#include "platform/desktop/MessageBoxes.h"
+#include "platform/desktop/WindowOpacity.h"
+#include "platform/runtime/RandomSource.h"
+#include "platform/runtime/SystemRandomSource.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "NamedControls.h"
+#include "ui/widgets/NamedControls.h"
 
 #include <QButtonGroup>
 #include <QLineEdit>

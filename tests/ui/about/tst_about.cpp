@@ -1,8 +1,8 @@
 // The About dialog with doubles for the registry, the program starter, the disk and the
 // message boxes.
 
-#include "AboutWorld.h"
-#include "frmAbout.h"
+#include "tests/ui/about/AboutWorld.h"
+#include "ui/about/frmAbout.h"
 
 #include <QApplication>
 #include <QLabel>

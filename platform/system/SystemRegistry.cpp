@@ -1,6 +1,6 @@
-#include "SystemRegistry.h"
+#include "platform/system/SystemRegistry.h"
 
-#include "XdgRegistry.h"
+#include "platform/xdg/XdgRegistry.h"
 
 namespace platform {
 

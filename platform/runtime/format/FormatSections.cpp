@@ -1,4 +1,4 @@
-#include "FormatSections.h"
+#include "platform/runtime/format/FormatSections.h"
 
 namespace runtime::format {
 

@@ -1,11 +1,11 @@
-#include "SystemInformation.h"
+#include "platform/system/SystemInformation.h"
 
-#include "FileFinder.h"
-#include "Format.h"
-#include "PlatformServices.h"
-#include "ProgramStarter.h"
-#include "RuntimeError.h"
-#include "StringOps.h"
+#include "platform/PlatformServices.h"
+#include "platform/files/FileFinder.h"
+#include "platform/process/ProgramStarter.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/StringOps.h"
+#include "platform/runtime/format/Format.h"
 
 #include <QCoreApplication>
 #include <QScopeGuard>

@@ -1,4 +1,4 @@
-#include "DateLocale.h"
+#include "platform/runtime/format/DateLocale.h"
 
 #include <QRegularExpression>
 

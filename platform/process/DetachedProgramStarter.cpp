@@ -1,7 +1,7 @@
-#include "DetachedProgramStarter.h"
+#include "platform/process/DetachedProgramStarter.h"
 
-#include "DesktopExec.h"
-#include "RuntimeError.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/xdg/DesktopExec.h"
 
 #include <QFileInfo>
 #include <QProcess>

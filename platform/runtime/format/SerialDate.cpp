@@ -1,6 +1,6 @@
-#include "SerialDate.h"
+#include "platform/runtime/format/SerialDate.h"
 
-#include "FormatChoices.h"
+#include "platform/runtime/format/FormatChoices.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
-#include "OpenWebAddress.h"
+#include "platform/web/OpenWebAddress.h"
 
-#include "PlatformServices.h"
-#include "ProgramStarter.h"
-#include "StringOps.h"
+#include "platform/PlatformServices.h"
+#include "platform/process/ProgramStarter.h"
+#include "platform/runtime/StringOps.h"
 
 namespace platform {
 

@@ -1,8 +1,8 @@
-#include "DateFormat.h"
+#include "platform/runtime/format/DateFormat.h"
 
-#include "FormatItems.h"
-#include "SerialDate.h"
-#include "WeekOfYear.h"
+#include "platform/runtime/format/FormatItems.h"
+#include "platform/runtime/format/SerialDate.h"
+#include "platform/runtime/format/WeekOfYear.h"
 
 #include <QTime>
 

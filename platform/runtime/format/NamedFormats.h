@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DateLocale.h"
+#include "platform/runtime/format/DateLocale.h"
 
 #include <QString>
 #include <QStringView>

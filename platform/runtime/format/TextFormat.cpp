@@ -1,7 +1,7 @@
-#include "TextFormat.h"
+#include "platform/runtime/format/TextFormat.h"
 
-#include "FormatSections.h"
-#include "StringOps.h"
+#include "platform/runtime/StringOps.h"
+#include "platform/runtime/format/FormatSections.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "NamedFormats.h"
+#include "platform/runtime/format/NamedFormats.h"
 
-#include "DateFormat.h"
-#include "NumberFormat.h"
-#include "PlainNumber.h"
-#include "StringOps.h"
+#include "platform/runtime/StringOps.h"
+#include "platform/runtime/format/DateFormat.h"
+#include "platform/runtime/format/NumberFormat.h"
+#include "platform/runtime/format/PlainNumber.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "DiskFileFinder.h"
+#include "platform/files/DiskFileFinder.h"
 
 #include <QFileInfo>
 

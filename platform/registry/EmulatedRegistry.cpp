@@ -1,4 +1,4 @@
-#include "EmulatedRegistry.h"
+#include "platform/registry/EmulatedRegistry.h"
 
 namespace platform {
 

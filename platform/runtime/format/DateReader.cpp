@@ -1,7 +1,7 @@
-#include "DateReader.h"
+#include "platform/runtime/format/DateReader.h"
 
-#include "FormatChoices.h"
-#include "SerialDate.h"
+#include "platform/runtime/format/FormatChoices.h"
+#include "platform/runtime/format/SerialDate.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "WeekOfYear.h"
+#include "platform/runtime/format/WeekOfYear.h"
 
 namespace runtime::format {
 namespace {

@@ -1,6 +1,6 @@
-#include "DecimalDigits.h"
+#include "platform/runtime/format/DecimalDigits.h"
 
-#include "StringOps.h"
+#include "platform/runtime/StringOps.h"
 
 #include <algorithm>
 #include <charconv>

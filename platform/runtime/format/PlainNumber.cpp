@@ -1,8 +1,8 @@
-#include "PlainNumber.h"
+#include "platform/runtime/format/PlainNumber.h"
 
-#include "DecimalDigits.h"
-#include "FormatChoices.h"
-#include "StringOps.h"
+#include "platform/runtime/StringOps.h"
+#include "platform/runtime/format/DecimalDigits.h"
+#include "platform/runtime/format/FormatChoices.h"
 
 #include <algorithm>
 #include <string>

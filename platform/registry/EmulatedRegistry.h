@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RegistryReader.h"
+#include "platform/registry/RegistryReader.h"
 
 #include <QHash>
 #include <QMap>

@@ -1,8 +1,8 @@
-#include "NumberFormat.h"
+#include "platform/runtime/format/NumberFormat.h"
 
-#include "DecimalDigits.h"
-#include "FormatItems.h"
-#include "StringOps.h"
+#include "platform/runtime/StringOps.h"
+#include "platform/runtime/format/DecimalDigits.h"
+#include "platform/runtime/format/FormatItems.h"
 
 #include <algorithm>
 #include <string>
