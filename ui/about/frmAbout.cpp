@@ -54,7 +54,7 @@ frmAbout::frmAbout(const frmAboutServices& services, QWidget* parent)
     setFont(programFont(8.25));
 
     createControls();
-    applyAboutDialogLayout(*this);
+    applyAboutDialogLayout(*this, *this);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
