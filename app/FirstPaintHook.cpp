@@ -1,4 +1,4 @@
-#include "FirstPaintHook.h"
+#include "app/FirstPaintHook.h"
 
 #include <QAbstractButton>
 #include <QApplication>

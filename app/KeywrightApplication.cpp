@@ -1,9 +1,9 @@
-#include "KeywrightApplication.h"
+#include "app/KeywrightApplication.h"
 
 #include <QCoreApplication>
 
-#include "RuntimeError.h"
-#include "WidgetMessageBoxes.h"
+#include "platform/runtime/RuntimeError.h"
+#include "ui/message/WidgetMessageBoxes.h"
 
 #include <cstdio>
 #include <cstdlib>

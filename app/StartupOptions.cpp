@@ -1,6 +1,6 @@
-#include "StartupOptions.h"
+#include "app/StartupOptions.h"
 
-#include "AppInfo.h"
+#include "platform/runtime/AppInfo.h"
 
 #include <QCoreApplication>
 

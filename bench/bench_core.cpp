@@ -1,8 +1,8 @@
 // Speed of the random draws and of one password, for each length, type and case.
 
-#include "ComposePassword.h"
-#include "RandomBetween.h"
-#include "SystemRandomSource.h"
+#include "core/ComposePassword.h"
+#include "core/RandomBetween.h"
+#include "platform/runtime/SystemRandomSource.h"
 
 #include <benchmark/benchmark.h>
 

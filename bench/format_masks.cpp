@@ -5,7 +5,7 @@
 // of a shared machine, whose caches also favour the smaller mask.
 // Usage: bench_format_masks [SMALL_SIZE] [LARGE_SIZE]
 
-#include "Format.h"
+#include "platform/runtime/format/Format.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -8,15 +8,15 @@
 //   generateLatency      Generate at L = 255 and L = 65,535: median time from the click to the
 //                        painted password, and the longest wait for the event loop meanwhile.
 
-#include "ComposePassword.h"
-#include "MessageDisplay.h"
-#include "OverrideBusyPointer.h"
-#include "RecordingMessageBoxes.h"
-#include "RecordingWindowOpacity.h"
-#include "RuntimeError.h"
-#include "SystemRandomSource.h"
-#include "frmMain.h"
-#include "frmMessage.h"
+#include "core/ComposePassword.h"
+#include "platform/desktop/OverrideBusyPointer.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/SystemRandomSource.h"
+#include "tests/ui/support/RecordingMessageBoxes.h"
+#include "tests/ui/support/RecordingWindowOpacity.h"
+#include "ui/main/frmMain.h"
+#include "ui/message/MessageDisplay.h"
+#include "ui/message/frmMessage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "CharacterSetChoice.h"
+#include "cli/CharacterSetChoice.h"
 
 #include <QCoreApplication>
 #include <QSet>

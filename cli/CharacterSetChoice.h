@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CharacterSets.h"
+#include "core/CharacterSets.h"
 
 #include <QString>
 
@@ -10,8 +10,8 @@ namespace cli {
 
 // What the character-set options ask for.
 struct CharacterSetOptions {
-    qint16 type = core::AlphabetsAndNumbers;
-    qint16 letterCase = core::MixedCases;
+    core::PasswordType type = core::AlphabetsAndNumbers;
+    core::PasswordCase letterCase = core::MixedCases;
     bool typeGiven = false; // -t on the command line: its classes join --chars
     bool symbols = false;
     QString chars;

@@ -1,10 +1,10 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include <QCoreApplication>
 
-#include "AppInfo.h"
-#include "CharacterSetChoice.h"
-#include "ErrorText.h"
+#include "cli/CharacterSetChoice.h"
+#include "cli/ErrorText.h"
+#include "platform/runtime/AppInfo.h"
 
 #include <QCommandLineParser>
 
@@ -21,7 +21,7 @@ Request error(const QString& message) {
     return request;
 }
 
-std::optional<qint16> typeFromName(const QString& name) {
+std::optional<core::PasswordType> typeFromName(const QString& name) {
     if (name == u"letters")
         return core::AlphabetsOnly;
     if (name == u"digits")
@@ -31,7 +31,7 @@ std::optional<qint16> typeFromName(const QString& name) {
     return std::nullopt;
 }
 
-std::optional<qint16> caseFromName(const QString& name) {
+std::optional<core::PasswordCase> caseFromName(const QString& name) {
     if (name == u"lower")
         return core::LowerCases;
     if (name == u"upper")
@@ -79,10 +79,11 @@ Request parseCommandLine(const QStringList& arguments) {
                          "  keywright-cli [options]            print passwords\n"
                          "  keywright-cli --entropy [options]  print their strength in bits\n"
                          "  keywright-cli format TEXT MASK     print TEXT formatted through MASK"));
+    static_assert(core::kDefaultLength == 6, "the help names the default length");
     const QCommandLineOption length(
         {QStringLiteral("l"), QStringLiteral("length")},
         QCoreApplication::translate("keywright-cli", "Password length, 1 to 65535 (default 6)."),
-        QStringLiteral("TEXT"), QStringLiteral("6"));
+        QStringLiteral("TEXT"), QString::number(core::kDefaultLength));
     const QCommandLineOption type(
         {QStringLiteral("t"), QStringLiteral("type")},
         QCoreApplication::translate("keywright-cli",
@@ -252,8 +253,8 @@ Request parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(symbols) || parser.isSet(chars) || parser.isSet(exclude) ||
         parser.isSet(excludeSimilar) || parser.isSet(everyClass)) {
         CharacterSetOptions options;
-        options.type = request.settings.type;
-        options.letterCase = request.settings.pwdCase;
+        options.type = *chosenType;
+        options.letterCase = *chosenCase;
         options.typeGiven = parser.isSet(type);
         options.symbols = parser.isSet(symbols);
         options.chars = parser.value(chars);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CharacterSets.h"
-#include "GenerationSettings.h"
+#include "core/CharacterSets.h"
+#include "core/GenerationSettings.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "ErrorText.h"
+#include "cli/ErrorText.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RuntimeError.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "LengthCheck.h"
+#include "cli/LengthCheck.h"
 
 #include <QCoreApplication>
 
-#include "ComposePassword.h"
-#include "ErrorText.h"
+#include "cli/ErrorText.h"
+#include "core/ComposePassword.h"
 
 namespace cli {
 

@@ -1,4 +1,4 @@
-#include "MaskWarning.h"
+#include "cli/MaskWarning.h"
 
 #include <QCoreApplication>
 #include <QLocale>

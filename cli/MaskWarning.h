@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PasswordEntropy.h"
+#include "core/PasswordEntropy.h"
 
 #include <QString>
 

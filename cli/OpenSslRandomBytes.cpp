@@ -1,6 +1,6 @@
-#include "OpenSslRandomBytes.h"
+#include "cli/OpenSslRandomBytes.h"
 
-#include "RuntimeError.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <openssl/opensslv.h>
 #include <openssl/rand.h>

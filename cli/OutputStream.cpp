@@ -1,6 +1,6 @@
-#include "OutputStream.h"
+#include "cli/OutputStream.h"
 
-#include "StringOps.h"
+#include "platform/runtime/StringOps.h"
 
 #include <cerrno>
 #include <unistd.h>

@@ -1,6 +1,6 @@
-#include "RunRandomSource.h"
+#include "cli/RunRandomSource.h"
 
-#include "OpenSslRandomBytes.h"
+#include "cli/OpenSslRandomBytes.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SystemRandomSource.h"
+#include "platform/runtime/SystemRandomSource.h"
 
 #include <QtGlobal>
 

@@ -1,20 +1,20 @@
 // keywright-cli: the password generator for scripts.
 
-#include "CharacterSets.h"
-#include "CommandLine.h"
-#include "ComposePassword.h"
-#include "ErrorText.h"
-#include "Format.h"
-#include "LengthCheck.h"
-#include "MaskWarning.h"
-#include "OutputStream.h"
-#include "PasswordEntropy.h"
-#include "RunRandomSource.h"
-#include "RuntimeError.h"
-#include "StandardDescriptors.h"
-#include "StringOps.h"
+#include "cli/CommandLine.h"
+#include "cli/ErrorText.h"
+#include "cli/LengthCheck.h"
+#include "cli/MaskWarning.h"
+#include "cli/OutputStream.h"
+#include "cli/RunRandomSource.h"
+#include "core/CharacterSets.h"
+#include "core/ComposePassword.h"
+#include "core/PasswordEntropy.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/StandardDescriptors.h"
+#include "platform/runtime/StringOps.h"
+#include "platform/runtime/format/Format.h"
 
-#include "Translations.h"
+#include "translations/Translations.h"
 
 #include <QCoreApplication>
 

@@ -1,10 +1,10 @@
-#include "CharacterSets.h"
+#include "core/CharacterSets.h"
 
-#include "ComposePassword.h"
-#include "Format.h"
-#include "FormatSections.h"
-#include "StringOps.h"
-#include "ValueMaskStrength.h"
+#include "core/ComposePassword.h"
+#include "core/ValueMaskStrength.h"
+#include "platform/runtime/StringOps.h"
+#include "platform/runtime/format/Format.h"
+#include "platform/runtime/format/FormatSections.h"
 
 #include <QHash>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GenerationSettings.h"
-#include "PasswordEntropy.h"
-#include "SystemRandomSource.h"
+#include "core/GenerationSettings.h"
+#include "core/PasswordEntropy.h"
+#include "platform/runtime/SystemRandomSource.h"
 
 #include <QList>
 #include <QString>

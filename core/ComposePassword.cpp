@@ -1,11 +1,11 @@
-#include "ComposePassword.h"
+#include "core/ComposePassword.h"
 
-#include "Conversions.h"
-#include "Format.h"
-#include "RandomBetween.h"
-#include "RuntimeError.h"
-#include "StringOps.h"
-#include "SystemRandomSource.h"
+#include "core/RandomBetween.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/StringOps.h"
+#include "platform/runtime/SystemRandomSource.h"
+#include "platform/runtime/format/Format.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GenerationSettings.h"
-#include "RandomSource.h"
-#include "SystemRandomSource.h"
+#include "core/GenerationSettings.h"
+#include "platform/runtime/RandomSource.h"
+#include "platform/runtime/SystemRandomSource.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
-#include "PasswordEntropy.h"
+#include "core/PasswordEntropy.h"
 
-#include "ComposePassword.h"
-#include "Format.h"
-#include "FormatSections.h"
-#include "RuntimeError.h"
+#include "core/ComposePassword.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/format/Format.h"
+#include "platform/runtime/format/FormatSections.h"
 
 #include <QHash>
 #include <QMap>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GenerationSettings.h"
-#include "ValueMaskStrength.h"
+#include "core/GenerationSettings.h"
+#include "core/ValueMaskStrength.h"
 
 namespace core {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CheckedArithmetic.h"
-#include "RandomSource.h"
+#include "platform/runtime/CheckedArithmetic.h"
+#include "platform/runtime/RandomSource.h"
 
 #include <QtGlobal>
 

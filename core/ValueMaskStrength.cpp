@@ -1,13 +1,13 @@
-#include "ValueMaskStrength.h"
+#include "core/ValueMaskStrength.h"
 
-#include "DateFormat.h"
-#include "DateLocale.h"
-#include "Format.h"
-#include "FormatChoices.h"
-#include "FormatSections.h"
-#include "NamedFormats.h"
-#include "NumberFormat.h"
-#include "SerialDate.h"
+#include "platform/runtime/format/DateFormat.h"
+#include "platform/runtime/format/DateLocale.h"
+#include "platform/runtime/format/Format.h"
+#include "platform/runtime/format/FormatChoices.h"
+#include "platform/runtime/format/FormatSections.h"
+#include "platform/runtime/format/NamedFormats.h"
+#include "platform/runtime/format/NumberFormat.h"
+#include "platform/runtime/format/SerialDate.h"
 
 #include <QDate>
 #include <QLocale>

@@ -1,9 +1,9 @@
-#include "FuzzEntries.h"
-#include "FuzzSupport.h"
+#include "fuzz/FuzzEntries.h"
+#include "fuzz/FuzzSupport.h"
 
-#include "Conversions.h"
-#include "NumberReader.h"
-#include "RuntimeError.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/NumberReader.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <QString>
 

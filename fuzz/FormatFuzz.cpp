@@ -1,10 +1,10 @@
-#include "FuzzEntries.h"
-#include "FuzzSupport.h"
+#include "fuzz/FuzzEntries.h"
+#include "fuzz/FuzzSupport.h"
 
-#include "Format.h"
-#include "RuntimeError.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/format/Format.h"
 
-#include "NumberReader.h"
+#include "platform/runtime/NumberReader.h"
 
 #include <QString>
 

@@ -5,10 +5,10 @@
 // and a known type and case; a length passes the check only as 1 to the longest body, and is
 // otherwise refused with a reason; the escaping leaves ordinary text alone.
 
-#include "CommandLine.h"
-#include "ComposePassword.h"
-#include "ErrorText.h"
-#include "LengthCheck.h"
+#include "cli/CommandLine.h"
+#include "cli/ErrorText.h"
+#include "cli/LengthCheck.h"
+#include "core/ComposePassword.h"
 
 #include <QString>
 #include <QStringList>

@@ -4,9 +4,9 @@
 // typed; with no mask the body has the asked length, its characters come from the chosen type and
 // case, the last letter of a mixed case keeps its capital; and the draws add up.
 
-#include "ComposePassword.h"
-#include "RandomSource.h"
-#include "RuntimeError.h"
+#include "core/ComposePassword.h"
+#include "platform/runtime/RandomSource.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <QString>
 

@@ -3,10 +3,10 @@
 // "no crash": an entry read as an application has a command line and a program found, and its
 // command splits back, starting with that program.
 
-#include "DesktopEntries.h"
-#include "DesktopExec.h"
-#include "DesktopFile.h"
-#include "FuzzSupport.h"
+#include "fuzz/FuzzSupport.h"
+#include "platform/xdg/DesktopEntries.h"
+#include "platform/xdg/DesktopExec.h"
+#include "platform/xdg/DesktopFile.h"
 
 #include <QByteArray>
 #include <QString>

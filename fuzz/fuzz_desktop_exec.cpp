@@ -3,9 +3,9 @@
 // arguments, each quoted, joined by spaces, splits back into the same list; and the command that
 // opens an address always splits, starting with the program (or the terminal) it was given.
 
-#include "DesktopEntries.h"
-#include "DesktopExec.h"
-#include "FuzzSupport.h"
+#include "fuzz/FuzzSupport.h"
+#include "platform/xdg/DesktopEntries.h"
+#include "platform/xdg/DesktopExec.h"
 
 #include <QRegularExpression>
 #include <QString>

@@ -5,9 +5,9 @@
 // search is deterministic, finds only installed ids that one of the files lists for the type,
 // and finds nothing when nothing is installed.
 
-#include "DefaultApplication.h"
-#include "DesktopFile.h"
-#include "FuzzSupport.h"
+#include "fuzz/FuzzSupport.h"
+#include "platform/xdg/DefaultApplication.h"
+#include "platform/xdg/DesktopFile.h"
 
 #include <QByteArray>
 #include <QList>

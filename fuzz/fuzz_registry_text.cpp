@@ -3,9 +3,9 @@
 // too long for the buffer. The text that comes back never holds a NUL or a leading space, fits
 // the buffer, and is the default whenever the read gives nothing.
 
-#include "FuzzSupport.h"
-#include "OpenWebAddress.h"
-#include "RegistryReader.h"
+#include "fuzz/FuzzSupport.h"
+#include "platform/registry/RegistryReader.h"
+#include "platform/web/OpenWebAddress.h"
 
 #include <QByteArray>
 #include <QString>

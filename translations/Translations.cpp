@@ -1,4 +1,4 @@
-#include "Translations.h"
+#include "translations/Translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

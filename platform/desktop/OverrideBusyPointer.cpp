@@ -1,4 +1,4 @@
-#include "OverrideBusyPointer.h"
+#include "platform/desktop/OverrideBusyPointer.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BusyPointer.h"
+#include "platform/desktop/BusyPointer.h"
 
 namespace platform {
 

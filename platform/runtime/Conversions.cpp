@@ -1,7 +1,7 @@
-#include "Conversions.h"
+#include "platform/runtime/Conversions.h"
 
-#include "CheckedArithmetic.h"
-#include "NumberReader.h"
+#include "platform/runtime/CheckedArithmetic.h"
+#include "platform/runtime/NumberReader.h"
 
 namespace runtime {
 namespace {

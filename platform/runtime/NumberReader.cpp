@@ -1,6 +1,6 @@
-#include "NumberReader.h"
+#include "platform/runtime/NumberReader.h"
 
-#include "StringOps.h"
+#include "platform/runtime/StringOps.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "RuntimeError.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <QCoreApplication>
 

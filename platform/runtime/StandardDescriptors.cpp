@@ -1,4 +1,4 @@
-#include "StandardDescriptors.h"
+#include "platform/runtime/StandardDescriptors.h"
 
 #include <QtGlobal>
 

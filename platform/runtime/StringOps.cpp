@@ -1,6 +1,6 @@
-#include "StringOps.h"
+#include "platform/runtime/StringOps.h"
 
-#include "RuntimeError.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <cstring>
 #include <string.h>
@@ -11,19 +11,6 @@ QChar Chr(qint32 code) {
     if (code < 0 || code > 0xFFFF)
         raise(ErrorNumber::InvalidProcedureCall);
     return QChar(static_cast<char16_t>(code));
-}
-
-qint32 Asc(const QString& text) {
-    if (text.isEmpty())
-        raise(ErrorNumber::InvalidProcedureCall);
-    return text.front().unicode();
-}
-
-QString UCase(const QString& text) {
-    return text.toUpper();
-}
-QString LCase(const QString& text) {
-    return text.toLower();
 }
 
 QString Mid(const QString& text, qint32 start, qint32 length) {
@@ -38,12 +25,6 @@ QString Left(const QString& text, qint32 length) {
     if (length < 0)
         raise(ErrorNumber::InvalidProcedureCall);
     return text.left(length);
-}
-
-QString Right(const QString& text, qint32 length) {
-    if (length < 0)
-        raise(ErrorNumber::InvalidProcedureCall);
-    return text.right(length);
 }
 
 QString LTrim(const QString& text) {
@@ -71,16 +52,6 @@ qint32 InStr(const QString& text, const QString& what, qint32 start) {
         return 0;
     const qsizetype found = text.indexOf(what, start - 1, Qt::CaseSensitive);
     return found < 0 ? 0 : static_cast<qint32>(found + 1);
-}
-
-QString Space(qint32 count) {
-    return String(count, u' ');
-}
-
-QString String(qint32 count, QChar character) {
-    if (count < 0)
-        raise(ErrorNumber::InvalidProcedureCall);
-    return QString(count, character);
 }
 
 QString Hex(qint32 value) {

@@ -11,17 +11,11 @@ namespace runtime {
 
 // The character with the given code (0 to 65535); Invalid procedure call otherwise.
 QChar Chr(qint32 code);
-// The code of the first character; Invalid procedure call for the empty text.
-qint32 Asc(const QString& text);
-
-QString UCase(const QString& text);
-QString LCase(const QString& text);
 
 // Up to length characters from position start (1-based); the rest of the text when length
 // is negative. Invalid procedure call for a start below 1.
 QString Mid(const QString& text, qint32 start, qint32 length = -1);
 QString Left(const QString& text, qint32 length);
-QString Right(const QString& text, qint32 length);
 
 // Removes leading and trailing spaces (only the space character, not tabs or NULs).
 QString Trim(const QString& text);
@@ -31,9 +25,6 @@ QString RTrim(const QString& text);
 // Position (1-based) of the first occurrence of what in text from position start, binary
 // comparison; 0 when there is none.
 qint32 InStr(const QString& text, const QString& what, qint32 start = 1);
-
-QString Space(qint32 count);
-QString String(qint32 count, QChar character);
 
 // Upper-case hexadecimal digits of a 32-bit value, without leading zeros.
 QString Hex(qint32 value);

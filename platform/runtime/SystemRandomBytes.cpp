@@ -1,7 +1,7 @@
-#include "RandomBytes.h"
+#include "platform/runtime/RandomBytes.h"
 
-#include "RuntimeError.h"
-#include "StringOps.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/StringOps.h"
 
 #if defined(__linux__)
 #include <sys/random.h>

@@ -1,6 +1,6 @@
-#include "SystemRandomSource.h"
+#include "platform/runtime/SystemRandomSource.h"
 
-#include "StringOps.h"
+#include "platform/runtime/StringOps.h"
 
 #include <algorithm>
 #include <cstddef>

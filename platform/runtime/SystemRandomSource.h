@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RandomBytes.h"
-#include "RandomSource.h"
+#include "platform/runtime/RandomBytes.h"
+#include "platform/runtime/RandomSource.h"
 
 #include <QtEndian>
 

@@ -1,4 +1,4 @@
-#include "DefaultApplication.h"
+#include "platform/xdg/DefaultApplication.h"
 
 #include <QSet>
 

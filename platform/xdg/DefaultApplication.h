@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DesktopFile.h"
-#include "XdgPaths.h"
+#include "platform/xdg/DesktopFile.h"
+#include "platform/xdg/XdgPaths.h"
 
 #include <QList>
 #include <QString>

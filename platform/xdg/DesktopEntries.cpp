@@ -1,7 +1,7 @@
-#include "DesktopEntries.h"
+#include "platform/xdg/DesktopEntries.h"
 
-#include "DesktopExec.h"
-#include "DesktopFile.h"
+#include "platform/xdg/DesktopExec.h"
+#include "platform/xdg/DesktopFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -86,10 +86,6 @@ std::optional<DesktopApplication> readApplication(const DesktopFile& entry, cons
 
 DesktopEntries::DesktopEntries(QStringList applicationDirs, QStringList searchPath)
     : dirs_(std::move(applicationDirs)), searchPath_(std::move(searchPath)) {}
-
-QString DesktopEntries::locate(const QString& id) const {
-    return locateIn(id).first;
-}
 
 std::pair<QString, int> DesktopEntries::locateIn(const QString& id, int fromFolder) const {
     // An id names a file, never a path: keep lookups inside the applications folders.

@@ -43,9 +43,6 @@ public:
     // from the next folder that holds it.
     DesktopEntries(QStringList applicationDirs, QStringList searchPath);
 
-    // The file of an id; a '-' in the id may stand for a subfolder ("kde-foo.desktop" is also
-    // kde/foo.desktop). "" when no folder holds it.
-    QString locate(const QString& id) const;
     // The id's application, when it is installed and can be started.
     std::optional<DesktopApplication> application(const QString& id) const;
     // The position in applicationDirs of the folder that holds the id's application, or -1
@@ -53,7 +50,9 @@ public:
     int installedFolder(const QString& id) const;
 
 private:
-    // The file of the id in the first folder from fromFolder on, and that folder's position.
+    // The file of the id in the first folder from fromFolder on, and that folder's position
+    // ("", -1 when none holds it); a '-' in the id may stand for a subfolder ("kde-foo.desktop"
+    // is also kde/foo.desktop).
     std::pair<QString, int> locateIn(const QString& id, int fromFolder = 0) const;
 
     QStringList dirs_;

@@ -1,6 +1,6 @@
-#include "DesktopExec.h"
+#include "platform/xdg/DesktopExec.h"
 
-#include "DesktopEntries.h"
+#include "platform/xdg/DesktopEntries.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "DesktopFile.h"
+#include "platform/xdg/DesktopFile.h"
 
 #include <QFile>
 

@@ -15,7 +15,6 @@ public:
     static DesktopFile load(const QString& path);
     static DesktopFile parse(const QByteArray& contents);
 
-    bool hasGroup(const QString& group) const { return groups_.contains(group); }
     bool hasKey(const QString& group, const QString& key) const {
         return groups_.value(group).contains(key);
     }

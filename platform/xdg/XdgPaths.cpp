@@ -1,4 +1,4 @@
-#include "XdgPaths.h"
+#include "platform/xdg/XdgPaths.h"
 
 #include <QDir>
 

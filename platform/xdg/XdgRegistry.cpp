@@ -1,8 +1,8 @@
-#include "XdgRegistry.h"
+#include "platform/xdg/XdgRegistry.h"
 
-#include "DefaultApplication.h"
-#include "DesktopEntries.h"
-#include "DesktopExec.h"
+#include "platform/xdg/DefaultApplication.h"
+#include "platform/xdg/DesktopEntries.h"
+#include "platform/xdg/DesktopExec.h"
 
 namespace platform {
 

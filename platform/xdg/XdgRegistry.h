@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EmulatedRegistry.h"
-#include "XdgPaths.h"
+#include "platform/registry/EmulatedRegistry.h"
+#include "platform/xdg/XdgPaths.h"
 
 #include <QProcessEnvironment>
 

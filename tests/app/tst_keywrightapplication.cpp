@@ -1,6 +1,6 @@
-#include "KeywrightApplication.h"
-#include "RecordingMessageBoxes.h"
-#include "RuntimeError.h"
+#include "app/KeywrightApplication.h"
+#include "platform/runtime/RuntimeError.h"
+#include "tests/ui/support/RecordingMessageBoxes.h"
 
 #include <QPushButton>
 #include <QTimer>

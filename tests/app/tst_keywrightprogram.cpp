@@ -36,7 +36,7 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("firstLine");
         QTest::newRow("--version") << "--version"
-                                   << "keywright 1.9.14";
+                                   << "keywright " KEYWRIGHT_TEST_VERSION;
         QTest::newRow("--help") << "--help"
                                 << "Usage: keywright [options]";
     }

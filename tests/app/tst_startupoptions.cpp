@@ -1,4 +1,4 @@
-#include "StartupOptions.h"
+#include "app/StartupOptions.h"
 
 #include <QtTest>
 
@@ -12,15 +12,16 @@ private slots:
         QTest::addColumn<QString>("firstLine");
         QTest::newRow("no arguments") << QStringList{"keywright"} << false << "";
         QTest::newRow("--version")
-            << QStringList{"keywright", "--version"} << true << "keywright 1.9.14";
-        QTest::newRow("-v") << QStringList{"keywright", "-v"} << true << "keywright 1.9.14";
+            << QStringList{"keywright", "--version"} << true << "keywright " KEYWRIGHT_TEST_VERSION;
+        QTest::newRow("-v") << QStringList{"keywright", "-v"} << true
+                            << "keywright " KEYWRIGHT_TEST_VERSION;
         QTest::newRow("--help") << QStringList{"keywright", "--help"} << true
                                 << "Usage: keywright [options]";
         QTest::newRow("-h") << QStringList{"keywright", "-h"} << true
                             << "Usage: keywright [options]";
         QTest::newRow("after a Qt option")
             << QStringList{"keywright", "-platform", "offscreen", "--version"} << true
-            << "keywright 1.9.14";
+            << "keywright " KEYWRIGHT_TEST_VERSION;
         QTest::newRow("Qt options only")
             << QStringList{"keywright", "-platform", "offscreen"} << false << "";
         QTest::newRow("the program name is no option") << QStringList{"--version"} << false << "";

@@ -393,7 +393,7 @@ private slots:
     }
 
     void versionAndHelp() {
-        QCOMPARE(runCli({"--version"}).lines, QStringList{"keywright-cli 1.9.14"});
+        QCOMPARE(runCli({"--version"}).lines, QStringList{"keywright-cli " KEYWRIGHT_TEST_VERSION});
         const Run help = runCli({"--help"});
         QCOMPARE(help.exitCode, 0);
         QVERIFY(help.lines.join('\n').contains("--length"));

@@ -3,7 +3,7 @@
 // passwords that the operating system's bytes give and a large run those that OpenSSL's give; a
 // generator that fails ends the run with an error and no password.
 
-#include "ScriptedRandomBytes.h"
+#include "tests/support/ScriptedRandomBytes.h"
 
 #include <QProcess>
 #include <QtTest>

@@ -2,11 +2,11 @@
 // from a scripted source and from the system source over scripted bytes (the window's way, with
 // a yield, and the bulk way without).
 
-#include "ComposePassword.h"
-#include "RuntimeError.h"
-#include "ScriptedRandomBytes.h"
-#include "ScriptedRandomSource.h"
-#include "SystemRandomSource.h"
+#include "core/ComposePassword.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/SystemRandomSource.h"
+#include "tests/support/ScriptedRandomBytes.h"
+#include "tests/support/ScriptedRandomSource.h"
 
 #include <QtTest>
 

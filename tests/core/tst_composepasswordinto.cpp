@@ -2,9 +2,9 @@
 // every type, case, mask, prefix and suffix, made in the caller's memory without leaving any of
 // an earlier, longer text behind.
 
-#include "ComposePassword.h"
-#include "RuntimeError.h"
-#include "SystemRandomSource.h"
+#include "core/ComposePassword.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/SystemRandomSource.h"
 
 #include <QRegularExpression>
 #include <QtTest>

@@ -1,11 +1,11 @@
 // The entropy of the passwords of one set of settings, against the real distribution of what
 // ComposePassword returns: every draw sequence for short lengths, weighted by its chance.
 
-#include "ComposePassword.h"
-#include "PasswordEntropy.h"
-#include "RandomBetween.h"
-#include "RuntimeError.h"
-#include "ScriptedRandomSource.h"
+#include "core/ComposePassword.h"
+#include "core/PasswordEntropy.h"
+#include "core/RandomBetween.h"
+#include "platform/runtime/RuntimeError.h"
+#include "tests/support/ScriptedRandomSource.h"
 
 #include <QHash>
 #include <QtTest>

@@ -1,9 +1,9 @@
 // Whole numbers drawn from an inclusive range, upper bound first.
 
-#include "RandomBetween.h"
-#include "RuntimeError.h"
-#include "ScriptedRandomSource.h"
-#include "SystemRandomSource.h"
+#include "core/RandomBetween.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/SystemRandomSource.h"
+#include "tests/support/ScriptedRandomSource.h"
 
 #include <QtTest>
 

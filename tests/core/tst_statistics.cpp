@@ -21,8 +21,8 @@
 //    584    779.37        mixed type, mixed case: 9 x 61 + 35
 // Every expected count is above 900, so the chi-square approximation holds.
 
-#include "ComposePassword.h"
-#include "SystemRandomSource.h"
+#include "core/ComposePassword.h"
+#include "platform/runtime/SystemRandomSource.h"
 
 #include <QtTest>
 

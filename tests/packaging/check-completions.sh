@@ -76,7 +76,7 @@ same "bash: keywright-cli --case=" "${values[case]}" "$(bash_offers --case = '')
 same "fish: keywright-cli --type" "${values[type]}" "$(fish_offers '--type ')"
 same "fish: keywright-cli -c" "${values[case]}" "$(fish_offers '-c ')"
 
-# zsh: the file parses, and its option specifications name every option; the values of --type
+# zsh: the file parses, and its option descriptions name every option; the values of --type
 # and --case follow theirs.
 zsh -n "$zsh_file" || fail "$zsh_file does not parse"
 same "zsh: options" "$options" "$(grep -oP "(?<=[{,')])--?[a-z][a-z-]*(?=[+=]?[[,}'])" "$zsh_file" | paste -sd' ')"

@@ -2,7 +2,7 @@
 // image of the .ico at its size, square, with a transparent corner; the SVG square; the windows'
 // icon the same artwork.
 
-#include "ProgramIcon.h"
+#include "ui/widgets/ProgramIcon.h"
 
 #include <QFile>
 #include <QImage>

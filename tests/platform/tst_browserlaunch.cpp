@@ -1,13 +1,13 @@
 // Opening an address for real: the desktop's default browser found under temporary XDG folders
 // and started detached, with nothing between it and the address that could run a shell.
 
-#include "DetachedProgramStarter.h"
-#include "FakeBrowser.h"
-#include "ListedFileFinder.h"
-#include "OpenWebAddress.h"
-#include "PlatformServices.h"
-#include "RuntimeError.h"
-#include "XdgRegistry.h"
+#include "platform/PlatformServices.h"
+#include "platform/process/DetachedProgramStarter.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/web/OpenWebAddress.h"
+#include "platform/xdg/XdgRegistry.h"
+#include "tests/platform/doubles/FakeBrowser.h"
+#include "tests/platform/doubles/ListedFileFinder.h"
 
 #include <QtTest>
 

@@ -4,12 +4,12 @@
 // put to GLib itself (gio mime) with the same folders, so that the table holds what the desktop
 // does; the few rows where the program chooses otherwise say what GLib chooses, and why.
 
-#include "DetachedProgramStarter.h"
-#include "ListedFileFinder.h"
-#include "OpenWebAddress.h"
-#include "PlatformServices.h"
-#include "RuntimeError.h"
-#include "XdgRegistry.h"
+#include "platform/PlatformServices.h"
+#include "platform/process/DetachedProgramStarter.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/web/OpenWebAddress.h"
+#include "platform/xdg/XdgRegistry.h"
+#include "tests/platform/doubles/ListedFileFinder.h"
 
 #include <QtTest>
 
@@ -260,7 +260,7 @@ private slots:
             << none << empty << "b.desktop" << empty << opens("b") << QStringList{"x.desktop", ""};
         // Hidden=true means deleted: the user's way to remove a system entry. GLib's default
         // lookup still chooses it (and opens the system's entry); this follows the Desktop
-        // Entry specification and the user's intent.
+        // Entry standard and the user's intent.
         *row("user deleted the system's entry: differs from GLib")
             << with({{"config/mimeapps.list", defaults(https("a.desktop;b.desktop"))},
                      {"data/applications/a.desktop", entry("a %u", "Hidden=true\n")}})
@@ -316,7 +316,7 @@ private slots:
                      {"share2/applications/mimeinfo.cache", "[MIME Cache]\n" + https("c.desktop")}})
             << none << empty << empty << "c.desktop" << opens("c") << QStringList{"", "c.desktop"};
         // A default is used while it is associated: the user's removal takes the system's
-        // default away too, as the MIME applications specification has it. GLib applies
+        // default away too, as the MIME applications standard has it. GLib applies
         // removals to associations only.
         *row("user's removal hides a system default: differs from GLib")
             << with({{"config/mimeapps.list", "[Removed Associations]\n" + https("c.desktop")},

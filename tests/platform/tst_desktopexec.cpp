@@ -1,7 +1,7 @@
 // Command lines as desktop entries write them: splitting into arguments. (Field codes and
 // quoting: the command lines of tst_defaultbrowser.)
 
-#include "DesktopExec.h"
+#include "platform/xdg/DesktopExec.h"
 
 #include <QtTest>
 

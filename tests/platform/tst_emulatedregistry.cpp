@@ -1,7 +1,7 @@
 // The rules of the registry calls that every emulated registry keeps: key paths, rights,
 // handles and buffer sizes.
 
-#include "MemoryRegistry.h"
+#include "tests/platform/doubles/MemoryRegistry.h"
 
 #include <QtTest>
 

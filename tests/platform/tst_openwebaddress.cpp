@@ -1,10 +1,10 @@
 // Finding the default browser's command in the registry and starting it on an address.
 
-#include "ListedFileFinder.h"
-#include "MemoryRegistry.h"
-#include "OpenWebAddress.h"
-#include "PlatformServices.h"
-#include "RecordingProgramStarter.h"
+#include "platform/PlatformServices.h"
+#include "platform/web/OpenWebAddress.h"
+#include "tests/platform/doubles/ListedFileFinder.h"
+#include "tests/platform/doubles/MemoryRegistry.h"
+#include "tests/platform/doubles/RecordingProgramStarter.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 // Finding and starting the system information tool, and reading registry values as text.
 
-#include "ListedFileFinder.h"
-#include "MemoryRegistry.h"
-#include "PlatformServices.h"
-#include "RecordingProgramStarter.h"
-#include "SystemInformation.h"
+#include "platform/PlatformServices.h"
+#include "platform/system/SystemInformation.h"
+#include "tests/platform/doubles/ListedFileFinder.h"
+#include "tests/platform/doubles/MemoryRegistry.h"
+#include "tests/platform/doubles/RecordingProgramStarter.h"
 
 #include <QtTest>
 

@@ -2,12 +2,12 @@
 // values as the ANSI calls give them, and the system information tool. (The default browser and
 // its command: tst_defaultbrowser.)
 
-#include "DetachedProgramStarter.h"
-#include "ListedFileFinder.h"
-#include "OpenWebAddress.h"
-#include "PlatformServices.h"
-#include "SystemInformation.h"
-#include "XdgRegistry.h"
+#include "platform/PlatformServices.h"
+#include "platform/process/DetachedProgramStarter.h"
+#include "platform/system/SystemInformation.h"
+#include "platform/web/OpenWebAddress.h"
+#include "platform/xdg/XdgRegistry.h"
+#include "tests/platform/doubles/ListedFileFinder.h"
 
 #include <QtTest>
 

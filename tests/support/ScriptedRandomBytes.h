@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RandomBytes.h"
+#include "platform/runtime/RandomBytes.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RandomSource.h"
+#include "platform/runtime/RandomSource.h"
 
 #include <QList>
 #include <QtTest>

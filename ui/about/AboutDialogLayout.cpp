@@ -1,8 +1,11 @@
-#include "AboutDialogLayout.h"
+#include "ui/about/AboutDialogLayout.h"
 
-#include "Twips.h"
+#include "ui/about/AboutDialogControls.h"
+#include "ui/widgets/LinkLabel.h"
+#include "ui/widgets/Twips.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTextLayout>
 #include <QWidget>
 
@@ -10,18 +13,27 @@
 #include <map>
 
 namespace ui {
+namespace {
+
+using C = AboutDialogControls;
+
+template <auto member> QWidget* control(const C& controls) {
+    return controls.*member;
+}
+
+} // namespace
 
 // clang-format off
 const std::array<AboutPlacement, 8> kAboutDialogLayout = {{
-    // Control      Left  Top   Width Height TabIndex Sizing
-    {"cmdOK",       2940, 2235, 1260, 345,   0},
-    {"cmdSysInfo",  4320, 2235, 1245, 345,   1},
-    {"Label2",       360, 1470, 5205, 390,   7, AboutPlacement::WrapToWidth},
-    {"lblHelp",     1365, 1185, 2730, 195,   6, AboutPlacement::FitText, 0, "Label1"},
-    {"Label1",       360,  795, 5205, 585,   5, AboutPlacement::WrapToWidth},
-    {"lblURL",        75, 2355, 2370, 195,   4, AboutPlacement::FitText, 2865}, // left of OK
-    {"lblTitle",     165,  210, 1830, 270,   2, AboutPlacement::FitText},
-    {"lblVersion",   210,  480,  525, 195,   3, AboutPlacement::FitText},
+    // Control      Left  Top   Width Height Tab Control reference         Sizing
+    {"cmdOK",       2940, 2235, 1260, 345,   0, control<&C::cmdOK>},
+    {"cmdSysInfo",  4320, 2235, 1245, 345,   1, control<&C::cmdSysInfo>},
+    {"Label2",       360, 1470, 5205, 390,   7, control<&C::Label2>,     AboutPlacement::WrapToWidth},
+    {"lblHelp",     1365, 1185, 2730, 195,   6, control<&C::lblHelp>,    AboutPlacement::FitText, 0, &C::Label1},
+    {"Label1",       360,  795, 5205, 585,   5, control<&C::Label1>,     AboutPlacement::WrapToWidth},
+    {"lblURL",        75, 2355, 2370, 195,   4, control<&C::lblURL>,     AboutPlacement::FitText, 2865}, // left of OK
+    {"lblTitle",     165,  210, 1830, 270,   2, control<&C::lblTitle>,   AboutPlacement::FitText},
+    {"lblVersion",   210,  480,  525, 195,   3, control<&C::lblVersion>, AboutPlacement::FitText},
 }};
 
 const std::array<AboutLine, 2> kAboutDialogLines = {{
@@ -61,42 +73,38 @@ void follow(QRect& text, const QLabel& label) {
 }
 } // namespace
 
-void applyAboutDialogLayout(QWidget& dialog) {
+void applyAboutDialogLayout(QWidget& dialog, const AboutDialogControls& controls) {
     dialog.setFixedSize(twipsToPixels(kAboutClientWidth), twipsToPixels(kAboutClientHeight));
     std::map<int, QWidget*> tabOrder;
     for (const AboutPlacement& row : kAboutDialogLayout) {
-        auto* control = dialog.findChild<QWidget*>(QString::fromLatin1(row.name));
-        if (!control)
-            continue;
+        QWidget* widget = row.control(controls);
+        Q_ASSERT(widget->objectName() == QLatin1String(row.name));
         QRect geometry = twipsToRect(row.left, row.top, row.width, row.height);
         if (row.sizing == AboutPlacement::FitText) {
-            geometry.setSize(control->sizeHint());
+            geometry.setSize(widget->sizeHint());
             if (row.maxRight != 0)
                 geometry.setWidth(
                     std::min(geometry.width(), twipsToPixels(row.maxRight) - geometry.left()));
         } else if (row.sizing == AboutPlacement::WrapToWidth)
-            geometry.setHeight(control->heightForWidth(geometry.width()));
-        control->setGeometry(geometry);
-        if (control->focusPolicy() != Qt::NoFocus)
-            tabOrder.emplace(row.tabIndex, control);
+            geometry.setHeight(widget->heightForWidth(geometry.width()));
+        widget->setGeometry(geometry);
+        if (widget->focusPolicy() != Qt::NoFocus)
+            tabOrder.emplace(row.tabIndex, widget);
     }
     // Once every label has its place and width.
     for (const AboutPlacement& row : kAboutDialogLayout) {
         if (row.follows == nullptr)
             continue;
-        auto* control = dialog.findChild<QWidget*>(QString::fromLatin1(row.name));
-        auto* label = dialog.findChild<QLabel*>(QString::fromLatin1(row.follows));
-        if (!control || !label)
-            continue;
-        QRect geometry = control->geometry();
-        follow(geometry, *label);
-        control->setGeometry(geometry);
+        QWidget* widget = row.control(controls);
+        QRect geometry = widget->geometry();
+        follow(geometry, *(controls.*row.follows));
+        widget->setGeometry(geometry);
     }
     QWidget* previous = nullptr;
-    for (const auto& [tabIndex, control] : tabOrder) {
+    for (const auto& [tabIndex, widget] : tabOrder) {
         if (previous)
-            QWidget::setTabOrder(previous, control);
-        previous = control;
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
     }
 }
 

@@ -2,18 +2,22 @@
 
 #include <array>
 
+class QLabel;
 class QWidget;
 
 namespace ui {
+
+struct AboutDialogControls;
 
 // The About dialog's client area in twips: 382 by 182 pixels.
 inline constexpr int kAboutClientWidth = 5730, kAboutClientHeight = 2730;
 
 // One control of the About dialog, in twips, with its tab index (labels take no focus).
 struct AboutPlacement {
-    const char* name;
+    const char* name; // its object name, the one tests and assistive technology know it by
     int left, top, width, height;
     int tabIndex;
+    QWidget* (*control)(const AboutDialogControls& controls);
     enum Sizing {
         Fixed,      // the row's width and height
         FitText,    // sized to its text from the row's top-left corner
@@ -25,7 +29,7 @@ struct AboutPlacement {
     // For FitText: a word-wrapped label whose last line this text continues (nullptr: none).
     // When that line runs into the row, the text moves right to follow it, as the sentence
     // "... please click on the following link:" is followed by its link.
-    const char* follows = nullptr;
+    QLabel* AboutDialogControls::*follows = nullptr;
 };
 
 extern const std::array<AboutPlacement, 8> kAboutDialogLayout;
@@ -39,7 +43,7 @@ struct AboutLine {
 };
 extern const std::array<AboutLine, 2> kAboutDialogLines;
 
-// Places the named children of the dialog as the table says and chains their tab order.
-void applyAboutDialogLayout(QWidget& dialog);
+// Places the controls of the dialog as the table says and chains their tab order.
+void applyAboutDialogLayout(QWidget& dialog, const AboutDialogControls& controls);
 
 } // namespace ui

@@ -1,10 +1,10 @@
-#include "WebLink.h"
+#include "ui/about/WebLink.h"
 
 #include <QCoreApplication>
 
-#include "MessageBoxes.h"
-#include "OpenWebAddress.h"
-#include "RuntimeError.h"
+#include "platform/desktop/MessageBoxes.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/web/OpenWebAddress.h"
 
 namespace ui {
 

@@ -1,16 +1,16 @@
-#include "frmAbout.h"
+#include "ui/about/frmAbout.h"
 
-#include "AboutDialogLayout.h"
-#include "AppInfo.h"
-#include "LinkLabel.h"
-#include "MessageBoxes.h"
-#include "NamedControls.h"
-#include "ProgramFont.h"
-#include "ProgramIcon.h"
-#include "SystemInformation.h"
-#include "Twips.h"
-#include "WebAddresses.h"
-#include "WebLink.h"
+#include "platform/desktop/MessageBoxes.h"
+#include "platform/runtime/AppInfo.h"
+#include "platform/system/SystemInformation.h"
+#include "ui/about/AboutDialogLayout.h"
+#include "ui/about/WebLink.h"
+#include "ui/widgets/LinkLabel.h"
+#include "ui/widgets/NamedControls.h"
+#include "ui/widgets/ProgramFont.h"
+#include "ui/widgets/ProgramIcon.h"
+#include "ui/widgets/Twips.h"
+#include "ui/widgets/WebAddresses.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -54,7 +54,7 @@ frmAbout::frmAbout(const frmAboutServices& services, QWidget* parent)
     setFont(programFont(8.25));
 
     createControls();
-    applyAboutDialogLayout(*this);
+    applyAboutDialogLayout(*this, *this);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);

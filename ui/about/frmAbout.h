@@ -1,20 +1,16 @@
 #pragma once
 
-#include "frmAboutServices.h"
+#include "ui/about/AboutDialogControls.h"
+#include "ui/about/frmAboutServices.h"
 
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
-
 namespace ui {
-
-class LinkLabel;
 
 // The About dialog: title, version, where help is found, the help and home page links, and
 // System Info. Fixed size, centred on the screen, modal. Each About builds a new one, so its
-// load handler runs every time.
-class frmAbout final : public QDialog {
+// load handler runs every time. Its controls are members of its own, under their names.
+class frmAbout final : public QDialog, private AboutDialogControls {
     Q_OBJECT
 public:
     explicit frmAbout(const frmAboutServices& services, QWidget* parent = nullptr);
@@ -36,15 +32,6 @@ private:
     void lblURL_Click();
 
     frmAboutServices services_;
-
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdSysInfo = nullptr;
-    QLabel* Label2 = nullptr;
-    LinkLabel* lblHelp = nullptr;
-    QLabel* Label1 = nullptr;
-    LinkLabel* lblURL = nullptr;
-    QLabel* lblTitle = nullptr;
-    QLabel* lblVersion = nullptr;
 };
 
 } // namespace ui

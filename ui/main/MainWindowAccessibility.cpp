@@ -1,59 +1,49 @@
-#include "MainWindowAccessibility.h"
+#include "ui/main/MainWindowAccessibility.h"
+
+#include "ui/main/MainWindowControls.h"
 
 #include <QCoreApplication>
 
 #include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QWidget>
 
 namespace ui {
 namespace {
 
-template <typename T> T* child(QWidget& form, const char* name) {
-    T* control = form.findChild<T*>(QLatin1String(name));
-    Q_ASSERT_X(control, "applyMainWindowAccessibility", name);
-    return control;
-}
-
 // A text box named by its label, which becomes its buddy: the two are announced together.
-void labelBox(QWidget& form, const char* labelName, const char* boxName) {
-    auto* label = child<QLabel>(form, labelName);
-    auto* box = child<QLineEdit>(form, boxName);
+void labelBox(QLabel* label, QLineEdit* box) {
     label->setBuddy(box);
     box->setAccessibleName(label->text());
     box->setAccessibleDescription(box->toolTip());
 }
 
-void describeOptions(QWidget& form, const char* group, const QString& description) {
-    for (int index = 0; index <= 2; ++index) {
-        const QString name = QStringLiteral("%1(%2)").arg(QLatin1String(group)).arg(index);
-        auto* option = form.findChild<QAbstractButton*>(name);
-        Q_ASSERT_X(option, "applyMainWindowAccessibility", qPrintable(name));
+void describeOptions(const QButtonGroup* group, const QString& description) {
+    for (QAbstractButton* option : group->buttons())
         option->setAccessibleDescription(description);
-    }
 }
 
 } // namespace
 
-void applyMainWindowAccessibility(QWidget& form) {
-    labelBox(form, "lblMasks", "txtMasks");
-    labelBox(form, "Label1", "txtPwdLong");
-    labelBox(form, "lblPrefix", "txtprefix");
-    labelBox(form, "lblSuffix", "txtSuffix");
+void applyMainWindowAccessibility(const MainWindowControls& controls) {
+    labelBox(controls.lblMasks, controls.txtMasks);
+    labelBox(controls.Label1, controls.txtPwdLong);
+    labelBox(controls.lblPrefix, controls.txtprefix);
+    labelBox(controls.lblSuffix, controls.txtSuffix);
 
-    auto* output = child<QLineEdit>(form, "txtGeneratedPwd");
+    QLineEdit* output = controls.txtGeneratedPwd;
     output->setAccessibleName(output->toolTip());
     output->setAccessibleDescription(QCoreApplication::translate(
         "frmMain", "The password made by Generate; read only, select it and copy it"));
 
-    describeOptions(form, "optPwdTypes",
+    describeOptions(controls.optPwdTypes,
                     QCoreApplication::translate("frmMain", "Characters of the password"));
-    describeOptions(form, "optAlphaCases",
+    describeOptions(controls.optAlphaCases,
                     QCoreApplication::translate("frmMain", "Letter case of the password"));
-    child<QWidget>(form, "frPwdCase")
-        ->setAccessibleDescription(
-            QCoreApplication::translate("frmMain", "Letter case of the password"));
+    controls.frPwdCase->setAccessibleDescription(
+        QCoreApplication::translate("frmMain", "Letter case of the password"));
 }
 
 } // namespace ui

@@ -6,6 +6,8 @@ class QWidget;
 
 namespace ui {
 
+struct MainWindowControls;
+
 // How a control takes its size from the row of the layout table.
 enum class Sizing {
     Fixed,            // the row's width and height
@@ -18,9 +20,10 @@ enum class Sizing {
 // One control of the main window: where it sits in its container's client area, in twips,
 // and its place in the tab order.
 struct ControlPlacement {
-    const char* name;
+    const char* name; // its object name, the one tests and assistive technology know it by
     int left, top, width, height;
     int tabIndex;
+    QWidget* (*control)(const MainWindowControls& controls);
     Sizing sizing = Sizing::Fixed;
 };
 
@@ -29,8 +32,7 @@ inline constexpr int kMainClientWidth = 5985, kMainClientHeight = 4035;
 
 extern const std::array<ControlPlacement, 22> kMainWindowLayout;
 
-// Places the named children of the form as the table says and chains the tab order by
-// TabIndex. Controls are found by object name.
-void applyMainWindowLayout(QWidget& form);
+// Places the controls of the form as the table says and chains the tab order by TabIndex.
+void applyMainWindowLayout(QWidget& form, const MainWindowControls& controls);
 
 } // namespace ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ComposePassword.h"
+#include "core/ComposePassword.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

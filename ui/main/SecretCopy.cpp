@@ -1,6 +1,6 @@
-#include "SecretCopy.h"
+#include "ui/main/SecretCopy.h"
 
-#include "StringOps.h"
+#include "platform/runtime/StringOps.h"
 
 #include <QAction>
 #include <QClipboard>

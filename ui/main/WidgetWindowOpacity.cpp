@@ -1,4 +1,4 @@
-#include "WidgetWindowOpacity.h"
+#include "ui/main/WidgetWindowOpacity.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowOpacity.h"
+#include "platform/desktop/WindowOpacity.h"
 
 #include <QPointer>
 

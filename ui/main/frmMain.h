@@ -1,6 +1,8 @@
 #pragma once
 
-#include "frmMainServices.h"
+#include "core/GenerationSettings.h"
+#include "ui/main/MainWindowControls.h"
+#include "ui/main/frmMainServices.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -8,21 +10,14 @@
 #include <exception>
 #include <memory>
 
-class QButtonGroup;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTimer;
-
 namespace ui {
-
-class LinkLabel;
 
 // The main window: the settings of one password, Generate, the output box, and the fade-out
 // on Exit. Runs its load handler when constructed and destroys itself when closed; the program
-// ends with it.
-class frmMain final : public QWidget {
+// ends with it. Its controls are members of its own, under their names (Command1, txtPwdLong).
+// The handlers are in frmMain.cpp; the key and focus policy, the length check and the fade-out
+// each have a file of their own.
+class frmMain final : public QWidget, private MainWindowControls {
     Q_OBJECT
 public:
     static constexpr qint32 kFadeIntervalMs = 20;
@@ -41,8 +36,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createControls();
     void connectHandlers();
+    // Enter, access keys and focus moves (frmMainKeys.cpp).
+    void watchKeysAndFocus();
 
     void Form_Load();
     void optPwdTypes_Click(int Index);
@@ -56,9 +52,6 @@ private:
     void Command1_Click();
     void tmrFadeOut_Timer();
 
-    // The length check runs from the event loop once the focus has left the length box. A
-    // button pressed before it ran settles it first; when the check had to show its message
-    // box, the press is spent on that box (false).
     // Runs one handler; an error that escapes it is reported the way the runtime reports it.
     template <typename Handler> void guard(Handler&& handler) {
         const HandlerScope scope(*this);
@@ -82,6 +75,9 @@ private:
     // Called inside the catch block of guard().
     void reportUncaughtError(const std::exception* error);
 
+    // The length check runs from the event loop once the focus has left the length box. A
+    // button pressed before it ran settles it first; when the check had to show its message
+    // box, the press is spent on that box (false).
     bool settleLengthCheck();
     void runLengthCheckWhenIdle();
     void setFormEnabled(bool enabled);
@@ -94,28 +90,8 @@ private:
     QMetaObject::Connection focusWatch_;
     platform::WindowOpacity* opacity_ = nullptr;
 
-    QPushButton* Command1 = nullptr;
-    QTimer* tmrFadeOut = nullptr;
-    QPushButton* cmdAbout = nullptr;
-    QLineEdit* txtGeneratedPwd = nullptr;
-    QGroupBox* frPwdCase = nullptr;
-    QButtonGroup* optAlphaCases = nullptr;
-    QLineEdit* txtprefix = nullptr;
-    QLineEdit* txtSuffix = nullptr;
-    QButtonGroup* optPwdTypes = nullptr;
-    QLineEdit* txtPwdLong = nullptr;
-    QLineEdit* txtMasks = nullptr;
-    QPushButton* cmdGenerate = nullptr;
-    LinkLabel* Label3 = nullptr;
-    LinkLabel* lblURL = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* lblPrefix = nullptr;
-    QLabel* lblSuffix = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* lblMasks = nullptr;
-
-    qint16 PwdType = 0;
-    qint16 PwdCase = 0;
+    core::PasswordType PwdType = core::AlphabetsOnly;
+    core::PasswordCase PwdCase = core::LowerCases;
     qint32 WindowAlpha = 0;
 
     // From disabling the window for a composition until it is enabled again: focus changes

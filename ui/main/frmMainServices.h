@@ -1,10 +1,10 @@
 #pragma once
 
-#include "BusyPointer.h"
-#include "MessageBoxes.h"
-#include "RandomSource.h"
-#include "SystemRandomSource.h"
-#include "WindowOpacity.h"
+#include "platform/desktop/BusyPointer.h"
+#include "platform/desktop/MessageBoxes.h"
+#include "platform/desktop/WindowOpacity.h"
+#include "platform/runtime/RandomSource.h"
+#include "platform/runtime/SystemRandomSource.h"
 
 #include <QString>
 
@@ -34,10 +34,10 @@ struct frmMainServices {
     // (the application object's report). When empty the error goes on to the application.
     std::function<void(const std::exception* error)> reportUncaughtError;
 
-    // Hooks for the About dialog and the home-page link, filled in where those exist; while
-    // empty, a click on About or on the link does nothing.
-    std::function<void()> showAbout;
-    std::function<void(const QString& address)> openWebAddress;
+    // The About dialog and the default browser. A window given neither (a test's) does nothing
+    // on a click on About or on the link.
+    std::function<void()> showAbout = [] {};
+    std::function<void(const QString& address)> openWebAddress = [](const QString&) {};
 };
 
 } // namespace ui

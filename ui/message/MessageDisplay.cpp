@@ -1,7 +1,7 @@
-#include "MessageDisplay.h"
+#include "ui/message/MessageDisplay.h"
 
-#include "Twips.h"
-#include "frmMessage.h"
+#include "ui/message/frmMessage.h"
+#include "ui/widgets/Twips.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "WidgetMessageBoxes.h"
+#include "ui/message/WidgetMessageBoxes.h"
 
-#include "AppInfo.h"
-#include "ProgramIcon.h"
+#include "platform/runtime/AppInfo.h"
+#include "ui/widgets/ProgramIcon.h"
 
 #include <QLabel>
 #include <QRegularExpression>

@@ -1,10 +1,10 @@
-#include "frmMessage.h"
+#include "ui/message/frmMessage.h"
 
 #include <QCoreApplication>
 
-#include "ProgramFont.h"
-#include "ProgramIcon.h"
-#include "Twips.h"
+#include "ui/widgets/ProgramFont.h"
+#include "ui/widgets/ProgramIcon.h"
+#include "ui/widgets/Twips.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "CaptionedFrame.h"
+#include "ui/widgets/CaptionedFrame.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,6 +1,6 @@
-#include "LinkLabel.h"
+#include "ui/widgets/LinkLabel.h"
 
-#include "LinkLabelAccessible.h"
+#include "ui/widgets/LinkLabelAccessible.h"
 
 #include <QMouseEvent>
 

@@ -1,6 +1,6 @@
-#include "LinkLabelAccessible.h"
+#include "ui/widgets/LinkLabelAccessible.h"
 
-#include "LinkLabel.h"
+#include "ui/widgets/LinkLabel.h"
 
 namespace ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "OwnTitleBar.h"
+#include "ui/widgets/OwnTitleBar.h"
 
 #include <QApplication>
 #include <QMouseEvent>

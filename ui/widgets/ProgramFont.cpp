@@ -1,4 +1,4 @@
-#include "ProgramFont.h"
+#include "ui/widgets/ProgramFont.h"
 
 #include <QStringList>
 

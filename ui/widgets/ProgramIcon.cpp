@@ -1,4 +1,4 @@
-#include "ProgramIcon.h"
+#include "ui/widgets/ProgramIcon.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppInfo.h"
+#include "platform/runtime/AppInfo.h"
 
 #include <QString>
 

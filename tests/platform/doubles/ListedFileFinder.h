@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileFinder.h"
+#include "platform/files/FileFinder.h"
 
 #include <QSet>
 

@@ -1,4 +1,4 @@
-#include "MemoryRegistry.h"
+#include "tests/platform/doubles/MemoryRegistry.h"
 
 using namespace platform;
 

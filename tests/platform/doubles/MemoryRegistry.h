@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EmulatedRegistry.h"
+#include "platform/registry/EmulatedRegistry.h"
 
 #include <QList>
 #include <QSet>

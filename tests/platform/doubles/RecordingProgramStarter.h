@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ProgramStarter.h"
-#include "RuntimeError.h"
+#include "platform/process/ProgramStarter.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <QList>
 

@@ -1,9 +1,9 @@
 // Text read as a number: the whole-number conversion of the password length, the numeric test of
 // the length check and text to double, under a pinned US English locale.
 
-#include "CheckedArithmetic.h"
-#include "Conversions.h"
-#include "RuntimeError.h"
+#include "platform/runtime/CheckedArithmetic.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <QtTest>
 

@@ -3,10 +3,10 @@
 // program replaces the global operator new and delete to look into every block the standard
 // library frees while a conversion runs.
 
-#include "Conversions.h"
-#include "Format.h"
-#include "NumberReader.h"
-#include "RuntimeError.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/NumberReader.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/format/Format.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 // Dates and times: serial numbers through date/time formats, week settings, and text read as a
 // date or a time.
 
-#include "FormatCases.h"
+#include "tests/platform/runtime/FormatCases.h"
 
-#include "Format.h"
-#include "RuntimeError.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/format/Format.h"
 
 #include <QtTest>
 

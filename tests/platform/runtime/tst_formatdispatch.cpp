@@ -2,10 +2,10 @@
 // the number or date/time the text reads as, anything else comes back unchanged; Format with no
 // format at all; and bad input that must give a result or a run-time error in bounded time.
 
-#include "FormatCases.h"
+#include "tests/platform/runtime/FormatCases.h"
 
-#include "Format.h"
-#include "RuntimeError.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/format/Format.h"
 
 #include <QProcess>
 #include <QtTest>

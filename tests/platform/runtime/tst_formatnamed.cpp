@@ -1,8 +1,8 @@
 // Named formats: the whole format text names a number or date/time layout, in any case.
 
-#include "FormatCases.h"
+#include "tests/platform/runtime/FormatCases.h"
 
-#include "Format.h"
+#include "platform/runtime/format/Format.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
 // Numbers through numeric formats: placeholders, sections, grouping, scaling, rounding,
 // scientific notation, and the bounds on what a huge value or format can print.
 
-#include "FormatCases.h"
+#include "tests/platform/runtime/FormatCases.h"
 
-#include "Format.h"
+#include "platform/runtime/format/Format.h"
 
 #include <QtTest>
 

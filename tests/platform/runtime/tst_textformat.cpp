@@ -1,8 +1,8 @@
 // Text through the text formats of the format language, and the string operations.
 
-#include "Format.h"
-#include "RuntimeError.h"
-#include "StringOps.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/StringOps.h"
+#include "platform/runtime/format/Format.h"
 
 #include <QtTest>
 

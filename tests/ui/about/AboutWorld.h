@@ -3,11 +3,11 @@
 // The About dialog's services over doubles: an in-memory registry, a recording program starter,
 // a listed disk and recording message boxes.
 
-#include "ListedFileFinder.h"
-#include "MemoryRegistry.h"
-#include "RecordingMessageBoxes.h"
-#include "RecordingProgramStarter.h"
-#include "frmAboutServices.h"
+#include "tests/platform/doubles/ListedFileFinder.h"
+#include "tests/platform/doubles/MemoryRegistry.h"
+#include "tests/platform/doubles/RecordingProgramStarter.h"
+#include "tests/ui/support/RecordingMessageBoxes.h"
+#include "ui/about/frmAboutServices.h"
 
 struct AboutWorld {
     MemoryRegistry registry;

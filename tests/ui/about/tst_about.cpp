@@ -1,8 +1,8 @@
 // The About dialog with doubles for the registry, the program starter, the disk and the
 // message boxes.
 
-#include "AboutWorld.h"
-#include "frmAbout.h"
+#include "tests/ui/about/AboutWorld.h"
+#include "ui/about/frmAbout.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -49,8 +49,7 @@ private slots:
                                   << "Norvik Password Generator"
                                   << "";
         QTest::newRow("lblVersion") << "lblVersion"
-                                    << "Version 1.9.14"
-                                    << "";
+                                    << "Version " KEYWRIGHT_TEST_VERSION << "";
         QTest::newRow("Label1")
             << "Label1"
             << "Norvik Password Generator is a simple software that assist you to generate a "
@@ -253,7 +252,7 @@ private slots:
             whenOpen([&](ui::frmAbout& dialog) {
                 dialogs.append(&dialog);
                 QCOMPARE(control<QLabel>(dialog, "lblVersion")->text(),
-                         QStringLiteral("Version 1.9.14"));
+                         QStringLiteral("Version " KEYWRIGHT_TEST_VERSION));
                 QCOMPARE(dialog.windowTitle(), QStringLiteral("About Norvik Password Generator"));
             });
             ui::frmAbout::showModal(world.services);

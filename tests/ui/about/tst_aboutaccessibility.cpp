@@ -1,8 +1,8 @@
 // The About dialog as assistive technology sees it: its buttons and both links named and
 // described, the links reachable in the dialog's tree and pressable like a click.
 
-#include "AboutWorld.h"
-#include "frmAbout.h"
+#include "tests/ui/about/AboutWorld.h"
+#include "ui/about/frmAbout.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -2,17 +2,17 @@
 // default browser (a fake one under temporary XDG folders) on exactly the label's address,
 // through no shell; a browser that cannot start is reported and the program goes on.
 
-#include "DetachedProgramStarter.h"
-#include "DiskFileFinder.h"
-#include "FakeBrowser.h"
-#include "MessageDisplay.h"
-#include "OverrideBusyPointer.h"
-#include "RecordingMessageBoxes.h"
-#include "SystemRandomSource.h"
-#include "WebLink.h"
-#include "XdgRegistry.h"
-#include "frmAbout.h"
-#include "frmMain.h"
+#include "platform/desktop/OverrideBusyPointer.h"
+#include "platform/files/DiskFileFinder.h"
+#include "platform/process/DetachedProgramStarter.h"
+#include "platform/runtime/SystemRandomSource.h"
+#include "platform/xdg/XdgRegistry.h"
+#include "tests/platform/doubles/FakeBrowser.h"
+#include "tests/ui/support/RecordingMessageBoxes.h"
+#include "ui/about/WebLink.h"
+#include "ui/about/frmAbout.h"
+#include "ui/main/frmMain.h"
+#include "ui/message/MessageDisplay.h"
 
 #include <QApplication>
 #include <QLabel>

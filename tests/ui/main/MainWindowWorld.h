@@ -1,12 +1,12 @@
 #pragma once
 
-#include "MessageDisplay.h"
-#include "OverrideBusyPointer.h"
-#include "ProbedRandomSource.h"
-#include "RecordingMessageBoxes.h"
-#include "RecordingWindowOpacity.h"
-#include "frmMain.h"
-#include "frmMessage.h"
+#include "platform/desktop/OverrideBusyPointer.h"
+#include "tests/ui/main/ProbedRandomSource.h"
+#include "tests/ui/support/RecordingMessageBoxes.h"
+#include "tests/ui/support/RecordingWindowOpacity.h"
+#include "ui/main/frmMain.h"
+#include "ui/message/MessageDisplay.h"
+#include "ui/message/frmMessage.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "MainWindowWorld.h"
+#include "tests/ui/main/MainWindowWorld.h"
 
 #include <QDir>
 #include <QGroupBox>

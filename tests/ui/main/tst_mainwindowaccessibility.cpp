@@ -1,7 +1,7 @@
 // The main window as assistive technology sees it, through Qt's accessibility interfaces: every
 // control named and described, text boxes labelled, link labels links that can be pressed.
 
-#include "MainWindowWorld.h"
+#include "tests/ui/main/MainWindowWorld.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -1,7 +1,7 @@
-#include "AboutWorld.h"
-#include "MainWindowWorld.h"
-#include "Translations.h"
-#include "frmAbout.h"
+#include "tests/ui/about/AboutWorld.h"
+#include "tests/ui/main/MainWindowWorld.h"
+#include "translations/Translations.h"
+#include "ui/about/frmAbout.h"
 
 #include <QGroupBox>
 #include <QScopeGuard>

@@ -1,5 +1,5 @@
-#include "MainWindowWorld.h"
-#include "ProgramFont.h"
+#include "tests/ui/main/MainWindowWorld.h"
+#include "ui/widgets/ProgramFont.h"
 
 #include <QGroupBox>
 #include <QStyle>

@@ -2,8 +2,8 @@
 // and the hint that keeps it out of clipboard managers' history; nothing else about the box
 // changes.
 
-#include "MainWindowWorld.h"
-#include "SecretCopy.h"
+#include "tests/ui/main/MainWindowWorld.h"
+#include "ui/main/SecretCopy.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -3,13 +3,13 @@
 // the password that the scripted bytes give, and a generator that fails ends in the one Internal
 // Error box with no password.
 
-#include "MessageDisplay.h"
-#include "OverrideBusyPointer.h"
-#include "RecordingMessageBoxes.h"
-#include "RecordingWindowOpacity.h"
-#include "ScriptedRandomBytes.h"
-#include "SystemRandomSource.h"
-#include "frmMain.h"
+#include "platform/desktop/OverrideBusyPointer.h"
+#include "platform/runtime/SystemRandomSource.h"
+#include "tests/support/ScriptedRandomBytes.h"
+#include "tests/ui/support/RecordingMessageBoxes.h"
+#include "tests/ui/support/RecordingWindowOpacity.h"
+#include "ui/main/frmMain.h"
+#include "ui/message/MessageDisplay.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
-#include "MessageDisplay.h"
-#include "frmMessage.h"
+#include "ui/message/MessageDisplay.h"
+#include "ui/message/frmMessage.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "WidgetMessageBoxes.h"
+#include "ui/message/WidgetMessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QLabel>

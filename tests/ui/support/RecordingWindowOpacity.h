@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RuntimeError.h"
-#include "WindowOpacity.h"
+#include "platform/desktop/WindowOpacity.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,5 +1,5 @@
-#include "LinkLabel.h"
-#include "ProgramFont.h"
+#include "ui/widgets/LinkLabel.h"
+#include "ui/widgets/ProgramFont.h"
 
 #include <QSignalSpy>
 #include <QtTest>
