@@ -164,7 +164,9 @@ Request parseCommandLine(const QStringList& arguments) {
 
     if (!parser.parse(arguments))
         return error(parser.errorText());
-    if (parser.isSet(help)) {
+    // --help-all, which addHelpOption() adds to show Qt's own options too, shows the same help:
+    // this QtCore program has no Qt options to add.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         Request request;
         request.kind = Request::Kind::Help;
         request.message = parser.helpText();

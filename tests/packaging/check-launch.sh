@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
 # Installs the package with apt as a user would, starts the window from the installed desktop
 # entry with gio under Xvfb, finds it by its title with its icon set, and reads the installed
-# manual page with man; then removes the package again. Installing needs root, as in CI on a fresh
-# machine; anywhere else, or where keywright is installed already, the check is skipped (77).
+# manual page with man; then removes the package again. That changes the machine it runs on
+# (apt installs what the package depends on, too), so it runs only where the machine is thrown
+# away afterwards: in CI (CI set; .ci/run sets it), which runs as root on a fresh machine, or in a
+# throw-away root such as a chroot or container, as root with KEYWRIGHT_THROWAWAY_ROOT=1.
+# Anywhere else, without root, or where keywright is installed already, it is skipped (77).
 # Usage: check-launch.sh DEB_DIR APP_ID TITLE
 set -euo pipefail
 deb=$(realpath "$(ls "$1"/keywright_*.deb)")
 id=$2
 title=$3
 
+if [ -z "${CI:-}" ] && [ "${KEYWRIGHT_THROWAWAY_ROOT:-0}" != 1 ]; then
+    echo "skipped: installs and purges the keywright package system-wide; runs in CI (CI set)" \
+        "or, in a throw-away root, with KEYWRIGHT_THROWAWAY_ROOT=1"
+    exit 77
+fi
 if [ "$(id -u)" -ne 0 ]; then
     echo "skipped: installing the package needs root"
     exit 77
