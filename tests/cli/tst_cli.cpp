@@ -397,6 +397,7 @@ private slots:
         const Run help = runCli({"--help"});
         QCOMPARE(help.exitCode, 0);
         QVERIFY(help.lines.join('\n').contains("--length"));
+        QCOMPARE(runCli({"--help-all"}).lines, help.lines); // offered by --help and completions
     }
 
     // Many passwords stream from one sequence: all of them different.
