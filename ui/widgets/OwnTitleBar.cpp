@@ -14,13 +14,11 @@ bool hasCloseButton(const QWidget& window) {
     return window.windowFlags().testFlag(Qt::WindowCloseButtonHint);
 }
 
-// Only Qt's Wayland client reports the margins of a frame it draws itself; on X11 they are the
-// window manager's frame.
+// On Wayland, frame margins are those of a frame Qt draws itself.
 bool toolkitDrawsTheFrame(const QWindow& window) {
     const Qt::WindowFlags flags = window.flags();
     return window.isTopLevel() && flags.testFlag(Qt::CustomizeWindowHint) &&
-           !flags.testFlag(Qt::FramelessWindowHint) && !window.frameMargins().isNull() &&
-           QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+           !flags.testFlag(Qt::FramelessWindowHint) && !window.frameMargins().isNull();
 }
 
 // The frame is settled when the window is first exposed: Qt has had the compositor's answer
@@ -135,7 +133,9 @@ void OwnTitleBar::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void installOwnTitleBars(QApplication& application) {
-    application.installEventFilter(new OwnTitleBarWatch(&application));
+    // Elsewhere the frame is the window manager's, and no event need pass the watch.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        application.installEventFilter(new OwnTitleBarWatch(&application));
 }
 
 } // namespace ui
