@@ -282,14 +282,22 @@ def sway_frame(run):  # sway leaving the frame to the program (border csd): the 
         x, y, w, h = d.geometry(window)
         rows = d.pixels(window, (w - 90, 4, 84, h - client - 8)) if 8 < h - client < 60 else []
         return w, h - client, any(len(set(row)) > 1 for row in rows)
-    width, height, buttons = bar(main, 269)
+    def settled(window, client, wanted):  # the bar takes the frame's place after the first paint
+        seen = []
+        try:
+            wait_for("the bar", lambda: seen.append(bar(window, client)) or wanted(*seen[-1]))
+        except AssertionError:
+            pass
+        return seen[-1]
+    width, height, buttons = settled(main, 269, lambda w, h, b: w == 399 and 8 < h < 60 and not b)
     check(width == 399 and 8 < height < 60 and not buttons, "main bar %s %s" % (height, buttons))
     d.type("@@@-@@@")
     d.key("Return")
     matches(r"[A-Za-z0-9]{3}-[A-Za-z0-9]{3}", output_by_keys(d))
     d.key("alt+a")
     about = wait_for("About", lambda: next((n for t, n in d.windows() if t == ABOUT), None))
-    check(bar(about, 182) == (382, height, True), "About bar: %s" % (bar(about, 182),))
+    about_bar = settled(about, 182, lambda *b: b == (382, height, True))
+    check(about_bar == (382, height, True), "About bar: %s" % (about_bar,))
     d.key("Escape")
     wait_for("About to go", lambda: d.focused() == MAIN)
     d.key("alt+e")
