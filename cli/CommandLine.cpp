@@ -4,7 +4,9 @@
 
 #include "cli/CharacterSetChoice.h"
 #include "cli/ErrorText.h"
+#include "core/PasswordEntropy.h"
 #include "platform/runtime/AppInfo.h"
+#include "platform/runtime/format/FormatSections.h"
 
 #include <QCommandLineParser>
 
@@ -266,6 +268,13 @@ Request parseCommandLine(const QStringList& arguments) {
         auto chosen = chooseCharacterSets(options);
         if (const QString* message = std::get_if<QString>(&chosen))
             return error(*message);
+        // Turning every letter to one case would take a class of letters out of the passwords.
+        const QString& chosenMask = request.settings.mask;
+        if (options.everyClass && !chosenMask.isEmpty() &&
+            runtime::format::isTextFormat(chosenMask) && core::TextMaskFoldsCase(chosenMask))
+            return error(QCoreApplication::translate(
+                "keywright-cli", "--every-class cannot be used with a mask that turns the "
+                                 "letters to one case (< or >)"));
         request.sets = std::get<core::CharacterSets>(std::move(chosen));
     }
     return request;

@@ -6,14 +6,15 @@
 //
 // Thresholds. Each check is Pearson's chi-square over independent positions, so the statistic
 // sums the per-position chi-squares and has df = the sum of (categories - 1) over the positions.
-// There are ten checks (nine type x case pairs and the raw source), each held to a tail of 1e-7,
-// so a correct build fails the whole test with probability below 10 x 1e-7 = 1e-6. The critical
+// There are eleven checks (nine type x case pairs, the raw source, the bodies with every class),
+// each held to a tail of 1e-7, so a correct build fails the whole test below 1.1e-6. The critical
 // values are the upper 1e-7 quantiles of the chi-square distribution, x with Q(df/2, x/2) = 1e-7
 // (Q the regularized upper incomplete gamma function), solved numerically to 8 digits and rounded
 // up; the Wilson-Hilferty form df * (1 - 2/(9 df) + z sqrt(2/(9 df)))^3 with z = 5.19934 (the
 // normal 1e-7 quantile) agrees to within 0.3 %:
 //     df    critical      (df: positions x (categories - 1), see expected() below)
 //     90    177.86        digits, any case: 10 x 9
+//    179    295.29        the 180 bodies of 4 with every class of 0, 1, 234
 //    250    384.09        letters, upper or lower: 10 x 25
 //    255    390.25        the source's top and low 4 bits together: 256 - 1
 //    350    505.33        mixed type, upper or lower: 10 x 35
@@ -21,6 +22,7 @@
 //    584    779.37        mixed type, mixed case: 9 x 61 + 35
 // Every expected count is above 900, so the chi-square approximation holds.
 
+#include "core/CharacterSets.h"
 #include "core/ComposePassword.h"
 #include "platform/runtime/SystemRandomSource.h"
 
@@ -91,8 +93,9 @@ int degreesOfFreedom(const Distribution& p) {
 
 // The upper 1e-7 quantiles derived in the comment at the top, by degrees of freedom.
 double critical(int df) {
-    static const std::map<int, double> table = {{90, 177.86},  {250, 384.09}, {255, 390.25},
-                                                {350, 505.33}, {484, 663.47}, {584, 779.37}};
+    static const std::map<int, double> table = {{90, 177.86},  {179, 295.29}, {250, 384.09},
+                                                {255, 390.25}, {350, 505.33}, {484, 663.47},
+                                                {584, 779.37}};
     const auto it = table.find(df);
     if (it == table.end())
         qFatal("no critical value for %d degrees of freedom", df);
@@ -170,6 +173,33 @@ private slots:
         for (qint64 c : counts)
             statistic += (static_cast<double>(c) - e) * (static_cast<double>(c) - e) / e;
         QVERIFY2(statistic < critical(255), qPrintable(QString::number(statistic)));
+    }
+
+    // Every class where a uniform body seldom holds them all (0, 1 and 234: 180 of the 625
+    // bodies of 4 digits), so the counts draw the body: each of the 180 as likely, no other.
+    void setBodiesWithEveryClass() {
+        core::CharacterSets sets{{{U'0'}, {U'1'}, {U'2', U'3', U'4'}}, true};
+        QHash<QString, qint64> counts;
+        for (int n = 0; n < 625; ++n) {
+            const QString body = QString::number(625 + n, 5).sliced(1); // 4 digits below 5
+            if (QRegularExpression("^(?=.*0)(?=.*1).*[2-4]").match(body).hasMatch())
+                counts.insert(body, 0);
+        }
+        const core::SetBodyDrawer drawer(sets);
+        runtime::RandomSource& source = runtime::Rnd();
+        const auto next = [&source] { return static_cast<quint32>(source.next() * 16777216.0f); };
+        QString body;
+        for (int i = 0; i < 180000; ++i) {
+            drawer.draw(body, 4, next);
+            const auto found = counts.find(body);
+            QVERIFY2(found != counts.end(), qPrintable(body));
+            ++*found;
+        }
+        const double e = 180000.0 / 180;
+        double statistic = 0;
+        for (const qint64 c : std::as_const(counts))
+            statistic += (static_cast<double>(c) - e) * (static_cast<double>(c) - e) / e;
+        QVERIFY2(statistic < critical(179), qPrintable(QString::number(statistic)));
     }
 };
 
