@@ -1,13 +1,13 @@
 #include "cli/MaskWarning.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 namespace cli {
 namespace {
 
 QString reasonText(core::AlikeReason reason, double figure) {
-    const QString number = QLocale().toString(figure, 'f', 0);
+    // Written as the strength is, so that the line reads alike in every language.
+    const QString number = QString::number(figure, 'f', 0);
     switch (reason) {
     case core::AlikeReason::None:
         break;
@@ -28,10 +28,17 @@ QString reasonText(core::AlikeReason reason, double figure) {
             "keywright-cli", "a body read as a number keeps at most 17 significant digits");
     case core::AlikeReason::PartOfDate:
         return QCoreApplication::translate("keywright-cli", "the mask shows only part of the date");
-    case core::AlikeReason::Spellings:
+    case core::AlikeReason::FieldsRunTogether:
         return QCoreApplication::translate(
-            "keywright-cli", "bodies that spell the same number differently, such as 000 and 0E0, "
-                             "come out alike");
+            "keywright-cli",
+            "the mask runs date fields together, so different dates can show alike");
+    case core::AlikeReason::ReadAsValues:
+        return QCoreApplication::translate(
+            "keywright-cli",
+            "some bodies read as numbers or dates, and the mask can show them alike");
+    case core::AlikeReason::OneCase:
+        return QCoreApplication::translate("keywright-cli",
+                                           "the mask shows every letter in one case");
     case core::AlikeReason::UnchangedBodies:
         return QCoreApplication::translate(
             "keywright-cli",

@@ -9,6 +9,7 @@
 #include "core/CharacterSets.h"
 #include "core/ComposePassword.h"
 #include "core/PasswordEntropy.h"
+#include "core/SetPasswordEntropy.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/StandardDescriptors.h"
 #include "platform/runtime/StringOps.h"

@@ -1,6 +1,7 @@
 #include "core/PasswordEntropy.h"
 
 #include "core/ComposePassword.h"
+#include "core/EveryBody.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/format/Format.h"
 #include "platform/runtime/format/FormatSections.h"
@@ -73,50 +74,25 @@ double shannonBits(const Distribution& distribution) {
     return bits;
 }
 
-// Bodies few enough to try every one: the mask's texts are then counted exactly.
-constexpr double kMostBodiesTried = 4096;
-
-// Every body with its chance, through the mask: the exact entropy of the texts, whether two
-// bodies come out alike, and whether one comes out empty.
-PasswordEntropy tryEveryBody(const QString& mask, qint32 length, const Distribution& others,
-                             const Distribution& last) {
-    const QList<char16_t> chars = others.keys();
-    const QList<char16_t> lastChars = last.keys();
-    QHash<QString, double> chances;
-    QList<qsizetype> index(length, 0);
-    QString body(length, QChar(u' '));
-    PasswordEntropy entropy;
-    while (true) {
-        double chance = 1.0;
-        for (qint32 k = 0; k < length; ++k) {
-            const bool isLast = k + 1 == length;
-            const char16_t c = (isLast ? lastChars : chars)[index[k]];
-            body[k] = QChar(c);
-            chance *= (isLast ? last : others).value(c);
-        }
-        const QString text = runtime::Format(body, mask, runtime::kFirstDayOfWeekSunday,
-                                             runtime::kFirstWeekOfYearJan1);
-        entropy.emptyBody = entropy.emptyBody || text.isEmpty();
-        double& known = chances[text];
-        if (known > 0)
-            entropy.alike = AlikeReason::FewTexts;
-        known += chance;
-        qint32 position = 0;
-        while (position < length &&
-               ++index[position] == (position + 1 == length ? lastChars : chars).size())
-            index[position++] = 0;
-        if (position == length)
-            break;
+PositionChoices choicesOf(const Distribution& distribution) {
+    PositionChoices choices;
+    for (auto it = distribution.cbegin(); it != distribution.cend(); ++it) {
+        choices.characters.append(it.key());
+        choices.chances.append(it.value());
     }
-    for (double p : std::as_const(chances))
-        entropy.bits -= p * std::log2(p);
-    entropy.alikeFigure = static_cast<double>(chances.size());
-    return entropy;
+    return choices;
+}
+
+double digitShare(const Distribution& distribution) {
+    double share = 0;
+    for (auto it = distribution.cbegin(); it != distribution.cend(); ++it)
+        share += it.key() >= u'0' && it.key() <= u'9' ? it.value() : 0.0;
+    return share;
 }
 
 } // namespace
 
-PasswordEntropy ComputePasswordEntropy(const GenerationSettings& settings) {
+PasswordEntropy ComputePasswordEntropy(const GenerationSettings& settings, double mostBodiesTried) {
     const qint32 length = PasswordLength(settings.lengthText);
     if (settings.type < AlphabetsOnly || settings.type > AlphabetsAndNumbers)
         runtime::raise(runtime::ErrorNumber::InvalidProcedureCall);
@@ -128,7 +104,8 @@ PasswordEntropy ComputePasswordEntropy(const GenerationSettings& settings) {
     qint16 pwdCase = settings.pwdCase;
     const bool valueMask =
         !settings.mask.isEmpty() && !runtime::format::isTextFormat(settings.mask);
-    if (!settings.mask.isEmpty() && !valueMask && TextMaskFoldsCase(settings.mask))
+    const bool folded = !settings.mask.isEmpty() && !valueMask && TextMaskFoldsCase(settings.mask);
+    if (folded)
         pwdCase = UpperCases; // one case for every letter, whichever it is
 
     // The positions are drawn independently: their entropies add up. The mixed pass tosses a coin
@@ -138,26 +115,35 @@ PasswordEntropy ComputePasswordEntropy(const GenerationSettings& settings) {
     const Distribution lastCased = cased(raw, pwdCase, false);
     entropy.bits =
         shannonBits(lastCased) + static_cast<double>(length - 1) * shannonBits(othersCased);
+    if (folded && settings.pwdCase == MixedCases && settings.type != NumbersOnly && length > 1)
+        entropy.alike = AlikeReason::OneCase; // "a" and "A" at the first place come out alike
     if (!valueMask)
         return entropy;
 
     // A number, date or named mask reads a body as a number or a date where it can, and gives
     // any other body back unchanged: letters always.
-    if (std::pow(static_cast<double>(othersCased.size()), length - 1) *
-            static_cast<double>(lastCased.size()) <=
-        kMostBodiesTried)
-        return tryEveryBody(settings.mask, length, othersCased, lastCased);
+    const double bodies = std::pow(static_cast<double>(othersCased.size()), length - 1) *
+                          static_cast<double>(lastCased.size());
+    if (bodies <= mostBodiesTried &&
+        EveryBodyCost(bodies, length, settings.mask) <= kMostCharactersFormatted)
+        return EntropyOfEveryBody(settings.mask, length, choicesOf(othersCased),
+                                  choicesOf(lastCased));
     if (settings.type == AlphabetsOnly)
         return entropy;
+    if (settings.type == NumbersOnly)
+        return MaskedEntropy(entropy.bits, digitBodiesStrength(settings.mask, length));
+    MixedAlphabet alphabet;
+    alphabet.digits = kAllDigits;
+    alphabet.digitShare = std::pow(digitShare(othersCased), length - 1) * digitShare(lastCased);
+    alphabet.markers = true;
+    alphabet.monthNames = true;
     return MaskedEntropy(entropy.bits,
-                         settings.type == NumbersOnly
-                             ? digitBodiesStrength(settings.mask, length)
-                             : mixedBodiesStrength(settings.mask, length, entropy.bits, false));
+                         mixedBodiesStrength(settings.mask, length, entropy.bits, alphabet));
 }
 
 PasswordEntropy MaskedEntropy(double bodyBits, const MaskStrength& strength) {
     PasswordEntropy entropy;
-    entropy.bits = std::min(strength.bits, bodyBits);
+    entropy.bits = std::max(0.0, std::min(strength.bits, bodyBits)); // never "-0.00"
     entropy.figure = strength.oneToOne  ? PasswordEntropy::Figure::Exact
                      : strength.counted ? PasswordEntropy::Figure::About
                                         : PasswordEntropy::Figure::AtMost;

@@ -443,8 +443,16 @@ Passwörter für Skripte: siehe keywright-cli --help.
         <translation>die Maske zeigt nur einen Teil des Datums</translation>
     </message>
     <message>
-        <source>bodies that spell the same number differently, such as 000 and 0E0, come out alike</source>
-        <translation>Rümpfe, die dieselbe Zahl verschieden schreiben, etwa 000 und 0E0, werden gleich</translation>
+        <source>the mask runs date fields together, so different dates can show alike</source>
+        <translation>die Maske schreibt Datumsfelder ohne Trennzeichen aneinander, so können verschiedene Daten gleich aussehen</translation>
+    </message>
+    <message>
+        <source>some bodies read as numbers or dates, and the mask can show them alike</source>
+        <translation>manche Rümpfe werden als Zahl oder Datum gelesen, und die Maske kann sie gleich zeigen</translation>
+    </message>
+    <message>
+        <source>the mask shows every letter in one case</source>
+        <translation>die Maske zeigt jeden Buchstaben in einer Schreibweise</translation>
     </message>
     <message>
         <source>a body the mask leaves unchanged can match another body&apos;s formatted text</source>

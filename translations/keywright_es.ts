@@ -443,8 +443,16 @@ Para contraseñas en scripts, véase keywright-cli --help.
         <translation>la máscara solo muestra una parte de la fecha</translation>
     </message>
     <message>
-        <source>bodies that spell the same number differently, such as 000 and 0E0, come out alike</source>
-        <translation>los cuerpos que escriben el mismo número de otra forma, como 000 y 0E0, salen iguales</translation>
+        <source>the mask runs date fields together, so different dates can show alike</source>
+        <translation>la máscara junta campos de fecha sin separador, así que fechas distintas pueden verse iguales</translation>
+    </message>
+    <message>
+        <source>some bodies read as numbers or dates, and the mask can show them alike</source>
+        <translation>algunos cuerpos se leen como números o fechas, y la máscara puede mostrarlos iguales</translation>
+    </message>
+    <message>
+        <source>the mask shows every letter in one case</source>
+        <translation>la máscara muestra todas las letras en una sola caja</translation>
     </message>
     <message>
         <source>a body the mask leaves unchanged can match another body&apos;s formatted text</source>

@@ -443,8 +443,16 @@ Pour des mots de passe dans des scripts, voir keywright-cli --help.
         <translation>le masque n’affiche qu’une partie de la date</translation>
     </message>
     <message>
-        <source>bodies that spell the same number differently, such as 000 and 0E0, come out alike</source>
-        <translation>des corps qui écrivent le même nombre autrement, comme 000 et 0E0, donnent le même résultat</translation>
+        <source>the mask runs date fields together, so different dates can show alike</source>
+        <translation>le masque accole des champs de date sans séparateur, si bien que des dates différentes peuvent s’afficher pareil</translation>
+    </message>
+    <message>
+        <source>some bodies read as numbers or dates, and the mask can show them alike</source>
+        <translation>certains corps se lisent comme des nombres ou des dates, et le masque peut les afficher pareil</translation>
+    </message>
+    <message>
+        <source>the mask shows every letter in one case</source>
+        <translation>le masque affiche toutes les lettres dans une seule casse</translation>
     </message>
     <message>
         <source>a body the mask leaves unchanged can match another body&apos;s formatted text</source>

@@ -202,6 +202,52 @@ bool printsDigits(Field field) {
     }
 }
 
+// What a token prints, for telling where one field's text ends and the next one's begins.
+enum class Print { Digits, Letters, Other };
+struct TokenPrint {
+    Print print = Print::Other;
+    bool varyingWidth = false;
+};
+
+TokenPrint printOf(const Token& token, Field field) {
+    switch (field) {
+    case Field::Literal:
+    case Field::DateSeparator:
+    case Field::TimeSeparator: {
+        const QStringView text = token.text;
+        if (!text.isEmpty() &&
+            std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }))
+            return {Print::Digits, false};
+        if (!text.isEmpty() &&
+            std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }))
+            return {Print::Letters, false};
+        return {field == Field::Literal && text.isEmpty() ? Print::Digits : Print::Other, false};
+    }
+    case Field::Day:
+    case Field::Week:
+    case Field::Month:
+    case Field::Minute:
+    case Field::DayOfYear:
+    case Field::Hour:
+    case Field::Second:
+        return {Print::Digits, true};
+    case Field::Whole:
+    case Field::ShortDate:
+    case Field::LongDate:
+    case Field::LongTime:
+        return {Print::Other, true};
+    case Field::DayShort:
+    case Field::DayLong:
+    case Field::MonthShort:
+    case Field::MonthLong:
+    case Field::Marker:
+    case Field::LocaleMarker:
+        return {Print::Letters, true};
+    default:
+        return {Print::Digits, false};
+    }
+}
+
 QString twoDigits(int value) {
     return QStringLiteral("%1").arg(value, 2, 10, QChar(u'0'));
 }
@@ -343,15 +389,38 @@ bool isDateSection(QStringView section) {
 
 DateSectionShape dateSectionShape(QStringView section) {
     DateSectionShape shape;
-    for (Tokenizer tokenizer(section); !tokenizer.atEnd();) {
+    const std::vector<Field> fields = fieldsOf(section);
+    // Within a run of tokens that print the same kind of character, one field of varying width
+    // is told apart by the run's length; two are not. Whole dates and times, whose texts mix
+    // kinds, count as varying in every run they touch.
+    int varyingInRun = 0;
+    Print run = Print::Other;
+    bool afterWhole = false;
+    size_t index = 0;
+    for (Tokenizer tokenizer(section); !tokenizer.atEnd(); ++index) {
         const Token token = tokenizer.next();
+        const TokenPrint print = printOf(token, fields[index]);
+        const bool whole = print.print == Print::Other && print.varyingWidth;
+        if (whole) {
+            shape.fieldsRunTogether = shape.fieldsRunTogether || varyingInRun >= 1;
+            varyingInRun = 1;
+        } else if (print.print == Print::Other) {
+            varyingInRun = 0;
+        } else {
+            if (print.print != run)
+                varyingInRun = afterWhole ? 1 : 0;
+            varyingInRun += print.varyingWidth ? 1 : 0;
+            shape.fieldsRunTogether = shape.fieldsRunTogether || varyingInRun >= 2;
+        }
+        run = print.print;
+        afterWhole = whole;
         const bool digits = token.field == Field::Literal
                                 ? std::all_of(token.text.begin(), token.text.end(),
                                               [](QChar c) { return c.isDigit(); })
                                 : printsDigits(token.field);
         shape.digitsOnly = shape.digitsOnly && digits;
     }
-    for (const Field field : fieldsOf(section)) {
+    for (const Field field : fields) {
         switch (field) {
         case Field::Whole:
         case Field::ShortDate:

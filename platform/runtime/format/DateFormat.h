@@ -25,6 +25,9 @@ struct DateSectionShape {
     bool quarter = false;
     // Every field prints digits and every literal is digits: a text that could be a number.
     bool digitsOnly = true;
+    // Two fields of varying width (a day, a name) meet with nothing between them that tells
+    // where one ends: "yyyymd" shows 2000-1-11 and 2000-11-1 alike.
+    bool fieldsRunTogether = false;
 };
 
 DateSectionShape dateSectionShape(QStringView section);

@@ -1,0 +1,91 @@
+#include "core/EveryBody.h"
+
+#include "platform/runtime/format/Format.h"
+
+#include <QHash>
+
+#include <cmath>
+#include <unordered_map>
+#include <utility>
+
+namespace core {
+namespace {
+
+struct TextKey {
+    size_t first = 0;
+    size_t second = 0;
+    bool operator==(const TextKey&) const = default;
+};
+
+struct TextKeyHash {
+    size_t operator()(const TextKey& key) const { return key.first ^ (key.second * 31); }
+};
+
+TextKey keyOf(const QString& text) {
+    constexpr size_t kSecondSeed = 0x9e3779b97f4a7c15ULL;
+    return {qHash(text, size_t{0}), qHash(text, kSecondSeed)};
+}
+
+void appendCodePoint(QString& body, char32_t c) {
+    if (QChar::requiresSurrogates(c)) {
+        body.append(QChar(QChar::highSurrogate(c)));
+        body.append(QChar(QChar::lowSurrogate(c)));
+    } else {
+        body.append(QChar(static_cast<char16_t>(c)));
+    }
+}
+
+} // namespace
+
+double EveryBodyCost(double bodies, qint32 length, const QString& mask) {
+    constexpr double kCallOverhead = 64; // characters' worth of work in one call besides them
+    return bodies *
+           (static_cast<double>(length) + static_cast<double>(mask.size()) + kCallOverhead);
+}
+
+PasswordEntropy EntropyOfEveryBody(const QString& mask, qint32 length,
+                                   const PositionChoices& others, const PositionChoices& last,
+                                   std::uint32_t requiredClasses) {
+    std::unordered_map<TextKey, double, TextKeyHash> chances;
+    QList<qsizetype> index(length, 0);
+    QString body;
+    PasswordEntropy entropy;
+    double kept = 0;
+    while (true) {
+        double chance = 1.0;
+        std::uint32_t seen = 0;
+        body.truncate(0);
+        for (qint32 k = 0; k < length; ++k) {
+            const PositionChoices& choices = k + 1 == length ? last : others;
+            const qsizetype i = index[k];
+            appendCodePoint(body, choices.characters[i]);
+            chance *= choices.chances[i];
+            seen |= choices.classes.isEmpty() ? 0 : choices.classes[i];
+        }
+        if ((seen & requiredClasses) == requiredClasses) {
+            const QString text = runtime::Format(body, mask, runtime::kFirstDayOfWeekSunday,
+                                                 runtime::kFirstWeekOfYearJan1);
+            entropy.emptyBody = entropy.emptyBody || text.isEmpty();
+            double& known = chances[keyOf(text)];
+            if (known > 0)
+                entropy.alike = AlikeReason::FewTexts;
+            known += chance;
+            kept += chance;
+        }
+        qint32 position = 0;
+        while (position < length &&
+               ++index[position] == (position + 1 == length ? last : others).characters.size())
+            index[position++] = 0;
+        if (position == length)
+            break;
+    }
+    for (const auto& [key, chance] : chances) {
+        const double p = chance / kept;
+        entropy.bits -= p * std::log2(p);
+    }
+    entropy.bits = std::max(0.0, entropy.bits);
+    entropy.alikeFigure = static_cast<double>(chances.size());
+    return entropy;
+}
+
+} // namespace core
