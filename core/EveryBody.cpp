@@ -84,6 +84,9 @@ PasswordEntropy EntropyOfEveryBody(const QString& mask, qint32 length,
         entropy.bits -= p * std::log2(p);
     }
     entropy.bits = std::max(0.0, entropy.bits);
+    // Counted exactly, but no longer the body's own entropy: "about", as any count of texts.
+    if (entropy.alike != AlikeReason::None)
+        entropy.figure = PasswordEntropy::Figure::About;
     entropy.alikeFigure = static_cast<double>(chances.size());
     return entropy;
 }
