@@ -108,15 +108,6 @@ void SetBodyDrawer::countBodies(qint32 length) const {
     countedLength_ = length;
 }
 
-void SetBodyDrawer::appendCodePoint(QString& body, char32_t c) {
-    if (QChar::requiresSurrogates(c)) {
-        body.append(QChar(QChar::highSurrogate(c)));
-        body.append(QChar(QChar::lowSurrogate(c)));
-    } else {
-        body.append(QChar(static_cast<char16_t>(c)));
-    }
-}
-
 double SetBodyBits(const CharacterSets& sets, qint32 length) {
     return bodyBits(sets, length);
 }

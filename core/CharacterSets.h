@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/GenerationSettings.h"
+#include "platform/runtime/StringOps.h"
 #include "platform/runtime/SystemRandomSource.h"
 
 #include <QList>
@@ -55,7 +56,7 @@ public:
                 for (qint32 i = 0; i < length; ++i) {
                     const std::size_t index = pick(next);
                     seen |= classBit_[index];
-                    appendCodePoint(body, alphabet_[index]);
+                    runtime::appendCodePoint(body, alphabet_[index]);
                 }
             } else {
                 body.resize(length);
@@ -93,7 +94,6 @@ private:
         while ((product & kLowBits) < threshold_);
         return static_cast<std::size_t>(product >> kNumberBits);
     }
-    static void appendCodePoint(QString& body, char32_t c);
 
     // Works out the shares below for a new length; true when they, not redrawing, make the
     // bodies.
@@ -148,7 +148,7 @@ private:
                 missing &= ~(std::uint32_t{1} << k);
                 index = classStart_[k] + pickBelow(next, classSize_[k], classThreshold_[k]);
             }
-            appendCodePoint(body, alphabet_[index]);
+            runtime::appendCodePoint(body, alphabet_[index]);
         }
     }
 

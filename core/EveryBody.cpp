@@ -1,41 +1,19 @@
 #include "core/EveryBody.h"
 
+#include "platform/runtime/StringOps.h"
 #include "platform/runtime/format/Format.h"
 
 #include <QHash>
 
 #include <cmath>
-#include <unordered_map>
 #include <utility>
 
 namespace core {
-namespace {
 
-struct TextKey {
-    size_t first = 0;
-    size_t second = 0;
-    bool operator==(const TextKey&) const = default;
-};
-
-struct TextKeyHash {
-    size_t operator()(const TextKey& key) const { return key.first ^ (key.second * 31); }
-};
-
-TextKey keyOf(const QString& text) {
+TextKey textKeyOf(const QString& text) {
     constexpr size_t kSecondSeed = 0x9e3779b97f4a7c15ULL;
     return {qHash(text, size_t{0}), qHash(text, kSecondSeed)};
 }
-
-void appendCodePoint(QString& body, char32_t c) {
-    if (QChar::requiresSurrogates(c)) {
-        body.append(QChar(QChar::highSurrogate(c)));
-        body.append(QChar(QChar::lowSurrogate(c)));
-    } else {
-        body.append(QChar(static_cast<char16_t>(c)));
-    }
-}
-
-} // namespace
 
 double EveryBodyCost(double bodies, qint32 length, const QString& mask) {
     constexpr double kCallOverhead = 64; // characters' worth of work in one call besides them
@@ -58,7 +36,7 @@ PasswordEntropy EntropyOfEveryBody(const QString& mask, qint32 length,
         for (qint32 k = 0; k < length; ++k) {
             const PositionChoices& choices = k + 1 == length ? last : others;
             const qsizetype i = index[k];
-            appendCodePoint(body, choices.characters[i]);
+            runtime::appendCodePoint(body, choices.characters[i]);
             chance *= choices.chances[i];
             seen |= choices.classes.isEmpty() ? 0 : choices.classes[i];
         }
@@ -66,7 +44,7 @@ PasswordEntropy EntropyOfEveryBody(const QString& mask, qint32 length,
             const QString text = runtime::Format(body, mask, runtime::kFirstDayOfWeekSunday,
                                                  runtime::kFirstWeekOfYearJan1);
             entropy.emptyBody = entropy.emptyBody || text.isEmpty();
-            double& known = chances[keyOf(text)];
+            double& known = chances[textKeyOf(text)];
             if (known > 0)
                 entropy.alike = AlikeReason::FewTexts;
             known += chance;

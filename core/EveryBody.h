@@ -5,7 +5,9 @@
 #include <QList>
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
+#include <unordered_map>
 
 namespace core {
 
@@ -20,6 +22,17 @@ struct PositionChoices {
 // Up to how many characters the strength reasoning formats, one body or one day at a time: a
 // fraction of a second.
 inline constexpr double kMostCharactersFormatted = 8.0 * 1024 * 1024;
+
+// A text told apart from others by two 64-bit hashes of it, so that no text need be kept.
+struct TextKey {
+    size_t first = 0;
+    size_t second = 0;
+    bool operator==(const TextKey&) const = default;
+};
+struct TextKeyHash {
+    size_t operator()(const TextKey& key) const { return key.first ^ (key.second * 31); }
+};
+TextKey textKeyOf(const QString& text);
 
 // How many characters formatting every body would take: the bodies times what one call reads
 // and writes. Above a limit of the caller's, the mask is reasoned about instead.

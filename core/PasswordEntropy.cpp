@@ -6,7 +6,6 @@
 #include "platform/runtime/format/Format.h"
 #include "platform/runtime/format/FormatSections.h"
 
-#include <QHash>
 #include <QMap>
 
 #include <algorithm>

@@ -2,6 +2,7 @@
 
 #include "core/EveryBody.h"
 #include "core/ValueMaskStrength.h"
+#include "platform/runtime/format/DateLocale.h"
 #include "platform/runtime/format/Format.h"
 #include "platform/runtime/format/FormatSections.h"
 
@@ -14,6 +15,8 @@
 
 namespace core {
 namespace {
+
+namespace format = runtime::format;
 
 bool isAsciiDigit(char32_t c) {
     return c >= U'0' && c <= U'9';
@@ -76,11 +79,12 @@ bool spellsMonthName(const QSet<QString>& letters) {
 // What the number and date readers can take from the alphabet besides its digits.
 MixedAlphabet mixedAlphabetOf(const CharacterSets& sets, qint32 length) {
     const QLocale locale;
+    const format::DateLocale dates = format::DateLocale::of(locale);
     // "&" reads as a radix number only before H or O and a digit: three characters at least.
-    const QString valueMarks =
-        QStringLiteral("+-().,:/") + (length >= 3 ? QStringLiteral("&") : QString()) +
-        locale.currencySymbol() + locale.decimalPoint() + locale.groupSeparator() +
-        locale.dateFormat(QLocale::ShortFormat) + locale.timeFormat(QLocale::ShortFormat);
+    const QString valueMarks = QStringLiteral("+-().,:/") +
+                               (length >= 3 ? QStringLiteral("&") : QString()) +
+                               locale.currencySymbol() + locale.decimalPoint() +
+                               locale.groupSeparator() + dates.dateSeparator + dates.timeSeparator;
     MixedAlphabet mixed;
     QSet<QString> letters;
     double digits = 0;
@@ -124,7 +128,7 @@ PasswordEntropy ComputeSetPasswordEntropy(const CharacterSets& sets, qint32 leng
     entropy.bits = SetBodyBits(sets, length);
     if (mask.isEmpty())
         return entropy;
-    if (runtime::format::isTextFormat(mask))
+    if (format::isTextFormat(mask))
         return TextMaskFoldsCase(mask) ? foldedEntropy(sets, length, mask, entropy.bits) : entropy;
 
     const QList<char32_t> alphabet = sets.alphabet();

@@ -1,8 +1,6 @@
 #include "core/ValueMaskStrength.h"
 
 #include "core/EveryBody.h"
-#include "platform/runtime/format/WeekOfYear.h"
-
 #include "platform/runtime/format/DateFormat.h"
 #include "platform/runtime/format/DateLocale.h"
 #include "platform/runtime/format/Format.h"
@@ -11,6 +9,7 @@
 #include "platform/runtime/format/NamedFormats.h"
 #include "platform/runtime/format/NumberFormat.h"
 #include "platform/runtime/format/SerialDate.h"
+#include "platform/runtime/format/WeekOfYear.h"
 
 #include <QDate>
 #include <QLocale>
@@ -38,11 +37,6 @@ constexpr int kMantissaBits = 52;
 constexpr int kDoubleDigits = 17;
 // Whole numbers of up to 15 digits are held exactly.
 constexpr qint32 kExactDigits = 15;
-// Days, months and weeks a date field can show within one year, and what fixes a date in it.
-constexpr Real kDaysOfYear = 366;
-constexpr Real kWeekdays = 7;
-constexpr Real kYearStarts = kWeekdays * 2; // the weekday of 1 January, leap or not
-constexpr Real kYearsOfCentury = 100;
 
 Real powerOfTen(long long exponent) {
     return std::pow(Real{10}, static_cast<Real>(exponent));
@@ -187,6 +181,13 @@ int digitCount(DigitSet digits) {
 }
 bool holds(DigitSet digits, int digit) {
     return (digits >> digit) & 1;
+}
+// The smallest digit of the set other than 0; 10 where there is none.
+int lowestNonzero(DigitSet digits) {
+    int digit = 1;
+    while (digit <= 9 && !holds(digits, digit))
+        ++digit;
+    return digit;
 }
 int countIn(DigitSet digits, int from, int to) {
     int count = 0;
@@ -421,14 +422,11 @@ void tallyDateBodies(Tally& tally, const QString& mask, const format::DateSectio
     }
     if (EveryBodyCost(static_cast<double>(groups.size()), length, mask) <=
         kMostCharactersFormatted) {
-        std::unordered_map<quint64, Real> texts;
-        for (const auto& [day, count] : groups) {
-            const QString text =
-                runtime::Format(bodyOf(day, length), mask, runtime::kFirstDayOfWeekSunday,
-                                runtime::kFirstWeekOfYearJan1);
-            texts[qHash(text, size_t{0}) ^ (qHash(text, size_t{0x9e3779b97f4a7c15ULL}) << 1)] +=
-                count;
-        }
+        std::unordered_map<TextKey, Real, TextKeyHash> texts;
+        for (const auto& [day, count] : groups)
+            texts[textKeyOf(runtime::Format(bodyOf(day, length), mask,
+                                            runtime::kFirstDayOfWeekSunday,
+                                            runtime::kFirstWeekOfYearJan1))] += count;
         for (const auto& [text, count] : texts)
             tally.add(1, count, AlikeReason::PartOfDate, 0);
         return;
@@ -437,12 +435,6 @@ void tallyDateBodies(Tally& tally, const QString& mask, const format::DateSectio
         tally.add(1, count, AlikeReason::PartOfDate, 0);
     if (shape.fieldsRunTogether)
         tally.setReason(AlikeReason::FieldsRunTogether, 0);
-}
-
-// A section that shows a number: empty for a whole number from 1 on when it shows no digit and
-// no fixed text, or scales 1 down to 0.
-bool emptyFromOne(const format::NumberSectionShape& shape) {
-    return shape.emptyAtZero && (!shape.showsDigits || shape.decimalShift < 0);
 }
 
 bool sameSection(QStringView a, QStringView b) {
@@ -536,11 +528,9 @@ PositiveTally tallyPositive(Tally& tally, qint32 bodyLength, Real readable, cons
     return numbers(roundingOf(shape));
 }
 
-bool isEmptyNumberSection(QStringView section, bool fromOne) {
-    if (format::isDateSection(section))
-        return false;
-    const format::NumberSectionShape shape = format::numberSectionShape(section);
-    return fromOne ? emptyFromOne(shape) : shape.emptyAtZero;
+// A numeric section that prints nothing for a value that rounds to zero.
+bool isEmptyNumberSection(QStringView section) {
+    return !format::isDateSection(section) && format::numberSectionShape(section).emptyAtZero;
 }
 
 } // namespace
@@ -585,9 +575,7 @@ MaskStrength digitBodiesStrength(const QString& mask, qint32 length, DigitSet di
     };
     if (holds(digits, 0) && emptyFor(smallest))
         strength.emptyText = true;
-    int lowest = 1;
-    while (lowest <= 9 && !holds(digits, lowest))
-        ++lowest;
+    const int lowest = lowestNonzero(digits);
     if (lowest <= 9) {
         if (holds(digits, 0))
             smallest.back() = QChar(u'0' + lowest);
@@ -631,10 +619,10 @@ MaskStrength mixedBodiesStrength(const QString& mask, qint32 length, double body
     };
     if (alphabet.anyValue) {
         strength.emptyText = strength.emptyText ||
-                             isEmptyNumberSection(format::chooseSection(mask, 0).section, false) ||
-                             isEmptyNumberSection(format::chooseSection(mask, 1).section, false) ||
+                             isEmptyNumberSection(format::chooseSection(mask, 0).section) ||
+                             isEmptyNumberSection(format::chooseSection(mask, 1).section) ||
                              (!format::chooseSection(mask, -1).leadingMinus &&
-                              isEmptyNumberSection(format::chooseSection(mask, -1).section, false));
+                              isEmptyNumberSection(format::chooseSection(mask, -1).section));
         return strength;
     }
     constexpr double kHour = 1.0 / 24;
@@ -642,9 +630,7 @@ MaskStrength mixedBodiesStrength(const QString& mask, qint32 length, double body
     // Midnight is "0A" or "12A"; the earliest other hour the smallest digit but 0.
     const DigitSet d = alphabet.digits;
     const bool midnight = holds(d, 0) || (holds(d, 1) && holds(d, 2) && length >= 3);
-    int hour = 1;
-    while (hour <= 9 && !holds(d, hour))
-        ++hour;
+    const int hour = lowestNonzero(d);
     strength.emptyText =
         strength.emptyText ||
         (times && ((midnight && emptyAt(0)) || (hour <= 9 && emptyAt(hour * kHour)))) ||

@@ -70,6 +70,15 @@ void clearBytes(void* data, std::size_t size) {
 #endif
 }
 
+void appendCodePoint(QString& text, char32_t c) {
+    if (QChar::requiresSurrogates(c)) {
+        text.append(QChar(QChar::highSurrogate(c)));
+        text.append(QChar(QChar::lowSurrogate(c)));
+    } else {
+        text.append(QChar(static_cast<char16_t>(c)));
+    }
+}
+
 void overwrite(QString& text) {
     if (text.isEmpty() || !text.isDetached())
         return;

@@ -26,6 +26,9 @@ QString RTrim(const QString& text);
 // comparison; 0 when there is none.
 qint32 InStr(const QString& text, const QString& what, qint32 start = 1);
 
+// Appends one character given by its code point: two UTF-16 units where it needs them.
+void appendCodePoint(QString& text, char32_t c);
+
 // Upper-case hexadecimal digits of a 32-bit value, without leading zeros.
 QString Hex(qint32 value);
 
