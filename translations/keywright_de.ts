@@ -526,5 +526,9 @@ Passwörter für Skripte: siehe keywright-cli --help.
         <source>--every-class needs a length of at least %1, one character for each class</source>
         <translation>--every-class braucht eine Länge von mindestens %1, ein Zeichen für jede Klasse</translation>
     </message>
+    <message>
+        <source>--every-class cannot be used with a mask that turns the letters to one case (&lt; or &gt;)</source>
+        <translation>--every-class geht nicht mit einer Maske, die alle Buchstaben in eine Schreibweise setzt (&lt; oder &gt;)</translation>
+    </message>
 </context>
 </TS>

@@ -526,5 +526,9 @@ Para contraseñas en scripts, véase keywright-cli --help.
         <source>--every-class needs a length of at least %1, one character for each class</source>
         <translation>--every-class necesita una longitud de al menos %1, un carácter por clase</translation>
     </message>
+    <message>
+        <source>--every-class cannot be used with a mask that turns the letters to one case (&lt; or &gt;)</source>
+        <translation>--every-class no puede usarse con una máscara que pone todas las letras en una sola caja (&lt; o &gt;)</translation>
+    </message>
 </context>
 </TS>

@@ -526,5 +526,9 @@ Pour des mots de passe dans des scripts, voir keywright-cli --help.
         <source>--every-class needs a length of at least %1, one character for each class</source>
         <translation>--every-class demande une longueur d’au moins %1, un caractère par classe</translation>
     </message>
+    <message>
+        <source>--every-class cannot be used with a mask that turns the letters to one case (&lt; or &gt;)</source>
+        <translation>--every-class ne peut pas servir avec un masque qui met toutes les lettres dans une seule casse (&lt; ou &gt;)</translation>
+    </message>
 </context>
 </TS>
